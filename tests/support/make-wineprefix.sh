@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix that every Wine test copies: fresh for each test run, never the user's.
+set -euo pipefail
+prefix=$1
+rm -rf "$prefix"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot -i >/dev/null 2>&1
+wineserver -w
+test -f "$prefix/system.reg"
