@@ -3,7 +3,8 @@
 #   qv_core_sources(files...)    portable code (no <windows.h>): library quorvane_core, both builds
 #   qv_win32_sources(files...)   Win32 code: library quorvane_win, cross build only
 #   qv_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native, under the sanitizers
-#   qv_wine_test(name SOURCES ... [LIBS ...] [GUI])  GoogleTest, cross-built, run under Wine
+#   qv_wine_test(name SOURCES ... [LIBS ...] [ENV ...] [ARGS ...])  GoogleTest, cross-built, run under Wine
+#   qv_wine_run(name PROGRAM prog [ENV ...] [ARGS ...])  one more Wine run of a test program
 #   qv_win32_program(name SOURCES ... [LIBS ...])  a helper program for the Wine tests
 #   qv_benchmark(name SOURCES ... [LIBS ...])      native program printing figures (not a test)
 
@@ -81,18 +82,40 @@ endfunction()
 # A Wine test is one GoogleTest program. The cross build makes it; the native build registers
 # it to run under Wine in a fresh copy of the test prefix, on the shared virtual display.
 function(qv_wine_test name)
-  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS;ENV;ARGS" ${ARGN})
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 600)
   endif()
   if(QV_WIN32)
     add_executable(${name} ${A_SOURCES})
-    target_link_libraries(${name} PRIVATE qv_options ${A_LIBS} gtest)
+    target_link_libraries(${name} PRIVATE qv_options ${A_LIBS} qv_wine_support)
   elseif(QV_WITH_WIN32)
     add_test(NAME ${name}
       COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
-              ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${name}.exe)
+              ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${name}.exe ${A_ARGS})
     set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
       FIXTURES_REQUIRED "wineprefix;xvfb")
+    if(A_ENV)
+      set_tests_properties(${name} PROPERTIES ENVIRONMENT "${A_ENV}")
+    endif()
+  endif()
+endfunction()
+
+# Another run of a Wine test program, e.g. under another locale or with a gtest filter.
+function(qv_wine_run name)
+  cmake_parse_arguments(A "" "PROGRAM;TIMEOUT" "ENV;ARGS" ${ARGN})
+  if(QV_WIN32 OR NOT QV_WITH_WIN32)
+    return()
+  endif()
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 600)
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
+            ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${A_PROGRAM}.exe ${A_ARGS})
+  set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
+    FIXTURES_REQUIRED "wineprefix;xvfb")
+  if(A_ENV)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${A_ENV}")
   endif()
 endfunction()

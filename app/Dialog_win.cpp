@@ -1,0 +1,54 @@
+#include "app/Dialog_win.h"
+
+#include "app/ResourceLoader_win.h"
+
+INT_PTR Dialog::RunModal(HWND owner)
+{
+    return DialogBoxInLanguage(templateId_, owner, Proc, reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::CreateModeless(HWND owner)
+{
+    return CreateDialogInLanguage(templateId_, owner, Proc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->window_ = window;
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        return self->OnInit() ? TRUE : FALSE;
+    }
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!self)
+        return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        if (self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+            return TRUE;
+        if (LOWORD(wParam) == IDCANCEL) {
+            // Escape and the caption's close button of a modal dialog.
+            self->End(IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_NOTIFY: {
+        INT_PTR result = self->OnNotify(reinterpret_cast<NMHDR*>(lParam));
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    case WM_DESTROY:
+        self->OnDestroy();
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->window_ = nullptr;
+        return FALSE;
+    default: {
+        INT_PTR result = 0;
+        if (self->OnMessage(message, wParam, lParam, result))
+            return result;
+        return FALSE;
+    }
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Base of the program's dialogs: one static procedure stores the object at WM_INITDIALOG and
+// hands the messages to virtual handlers. Dialogs come from the interface language's template.
+#include <windows.h>
+
+class Dialog {
+public:
+    virtual ~Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Modal: returns the EndDialog result, or -1 when the template is missing.
+    INT_PTR RunModal(HWND owner);
+    // Modeless: returns the window, or null.
+    HWND CreateModeless(HWND owner);
+
+    HWND Window() const { return window_; }
+    HWND Item(int id) const { return GetDlgItem(window_, id); }
+
+protected:
+    explicit Dialog(UINT templateId) : templateId_(templateId) {}
+
+    virtual bool OnInit() { return true; }
+    // true when the command was handled.
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+    virtual INT_PTR OnNotify(NMHDR* /*header*/) { return 0; }
+    // Any other message; return true and set result when handled.
+    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& /*result*/) { return false; }
+    virtual void OnDestroy() {}
+
+    void End(INT_PTR result) { EndDialog(window_, result); }
+
+private:
+    static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    UINT templateId_;
+    HWND window_ = nullptr;
+};

@@ -1,0 +1,18 @@
+#include "app/MessageLoop_win.h"
+
+#include <windows.h>
+
+#include "app/AppContext_win.h"
+
+int RunMessageLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        HWND dialog = Windows().pretranslate;
+        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,26 @@
+#include "app/Shutdown_win.h"
+
+#include <windows.h>
+
+#include "app/AppContext_win.h"
+#include "app/Hotkeys_win.h"
+#include "app/Subsystems_win.h"
+
+void ShutDown()
+{
+    DestroyMiniBrowserWindows();
+    PostQuitMessage(0);
+    UnregisterAllHotkeys();
+    AppContext& app = App();
+    app.launched.Clear();
+    if (app.launcherWindow) {
+        DestroyWindow(app.launcherWindow);
+        app.launcherWindow = nullptr;
+    }
+    Windows().pretranslate = nullptr;
+    if (Windows().tooltip) {
+        DestroyWindow(Windows().tooltip);
+        Windows().tooltip = nullptr;
+    }
+    Windows().main = nullptr;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// What the main window and the start-up ask of the other subsystems. Each function lives in
+// its subsystem's folder (file *Entry_win.cpp or the subsystem's own files).
+#include <windows.h>
+
+// ---- launcher/ ----
+// Loads the search and translation histories, the engine table and the typed addresses.
+void LoadLauncherLists();
+// The launcher dialog's procedure (dialog 129 or 138), for the main window to create it.
+INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+// Whether the launcher waits slid away into its screen edge.
+bool LauncherDockedAway();
+// Slides the docked launcher out of its edge.
+void SlideLauncherOut();
+// Fills the tray submenus "Go To Typed Url" and "Favorites".
+void AppendTypedAddressMenu(HMENU menu);
+void AppendFavoritesMenu(HMENU menu);
+// Carries out the menu commands of typed addresses (4024 + i) and favorites (3584 + n).
+void OpenTypedAddressCommand(unsigned id);
+void OpenFavoriteCommand(unsigned id);
+// Opens engine i's home page (command 3024 + i).
+void OpenEngineHome(unsigned index);
+// The shell command rules for a fixed text, such as a page of the program's web site.
+void RunCommandText(const char* text);
+void OpenHelpPage(const char* page, const char* anchor);
+void SearchClipboard();
+void OpenFavoriteEngineHome();
+void CloseBrowserWindows();
+
+// ---- translator/ ----
+// Brings the translation window to the front if open, else opens it empty over owner.
+void OpenTranslator(HWND owner);
+void TranslateClipboard(HWND owner);
+
+// ---- webalert/ ----
+void LoadWebAlertList();
+void StartCheck(HWND owner);
+void ScheduleTick(HWND owner, int atStart);
+void OpenMonitorWindow(HWND owner, int force);
+// Whether an enabled monitored page carries a change mark.
+bool AnyEnabledPageChanged();
+
+// ---- minibrowser/ ----
+// Creates the mini browser's main frame at start-up; false when it cannot be made.
+bool CreateMiniBrowserFrame();
+// Destroys every mini browser window; the last one ends the message loop.
+void DestroyMiniBrowserWindows();
+void OpenMiniBrowserHome();
+
+// ---- options/ ----
+void OpenOptionsSheet(HWND owner);
+
+// ---- update/ ----
+void LoadUpdateSettings();
+// At the launcher's first opening: install a waiting update, else run the due check.
+void UpdateOnFirstOpening();
+void CheckForUpdates(HWND owner, const char* versionText);
+void ShowNews(HWND owner, bool fromAbout);
+bool ShowNewsAfterUpdate();
+// The installed-version history for the about box's list view, and whether news exist.
+void FillInstallHistory(HWND listView);
+bool NewsAvailable();
