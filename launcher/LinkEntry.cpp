@@ -31,17 +31,30 @@ bool LinkEntry::Parse(std::string_view value)
     }
     if (fields[0].empty())
         return false;
+
+    // Search addresses may hold "|" themselves. When there are more fields than the record
+    // has and the quoted pattern closes in the third field from the end, the bars in between
+    // belong to the pattern; the record is then read from both ends.
+    std::string_view patternField = fields.size() > 1 ? fields[1] : std::string_view();
+    std::size_t baseIndex = 2;
+    if (fields.size() > 4 && StartsWith(fields[1], "\"") && EndsWith(fields[fields.size() - 3], "\"")) {
+        baseIndex = fields.size() - 2;
+        std::size_t patternStart = static_cast<std::size_t>(fields[1].data() - value.data());
+        std::size_t patternEnd = static_cast<std::size_t>(fields[baseIndex].data() - value.data()) - 1;
+        patternField = value.substr(patternStart, patternEnd - patternStart);
+    }
+
     name = std::string(fields[0]);
     urlString.clear();
-    if (fields.size() > 1 && !fields[1].empty()) {
-        std::string_view pattern = fields[1].substr(1);  // the opening double quote
+    if (!patternField.empty()) {
+        std::string_view pattern = patternField.substr(1);  // the opening double quote
         std::size_t lastQuote = pattern.rfind('"');
         if (lastQuote != std::string_view::npos)
             pattern = pattern.substr(0, lastQuote);
         urlString = std::string(pattern);
     }
-    urlBase = fields.size() > 2 ? std::string(fields[2]) : std::string();
-    enabled = fields.size() > 3 ? LeadingInt(std::string(fields[3]).c_str()) : 1;
+    urlBase = fields.size() > baseIndex ? std::string(fields[baseIndex]) : std::string();
+    enabled = fields.size() > baseIndex + 1 ? LeadingInt(std::string(fields[baseIndex + 1]).c_str()) : 1;
     return true;
 }
 

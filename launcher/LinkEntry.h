@@ -21,7 +21,9 @@ public:
     // Reads key "<section><index>"; false when the key is missing or holds no name.
     virtual bool Read(const Profile& profile, const char* section, int index);
 
-    // The stored form of one record, and its parse (false when the value has no name).
+    // The stored form of one record, and its parse (false when the value has no name). Fields
+    // split at "|"; a missing field is empty, a missing in-use flag is 1; the pattern loses its
+    // opening quote and is cut before its last one, and may itself hold "|".
     std::string Format() const;
     bool Parse(std::string_view value);
 

@@ -1,0 +1,52 @@
+#include "launcher/FavoritesList.h"
+
+#include "app/OptionRecord.h"
+#include "launcher/FolderReader.h"
+
+namespace {
+std::string WithoutExtension(const std::string& fileName)
+{
+    std::size_t dot = fileName.rfind('.');
+    return dot == std::string::npos ? fileName : fileName.substr(0, dot);
+}
+
+void WalkFolder(const std::string& folder, const FolderReader& reader, LinkList& favorites, FavoritesTree* tree,
+                TreeItemHandle parent)
+{
+    for (const FolderEntry& e : reader.List(folder)) {
+        if (e.name.empty())
+            continue;
+        if (e.isDirectory) {
+            if (e.name[0] == '.')
+                continue;
+            std::string sub = JoinPath(folder, e.name);
+            if (sub.size() > kMaxPathChars)
+                continue;
+            TreeItemHandle item = tree ? tree->InsertFolderFirst(parent, e.name) : nullptr;
+            WalkFolder(sub, reader, favorites, tree, item);
+            continue;
+        }
+        favorites.push_back(std::make_unique<LinkEntry>(WithoutExtension(e.name), e.name, folder, 1));
+        if (tree)
+            tree->AppendLink(parent, *favorites.back());
+    }
+}
+} // namespace
+
+void LoadFavorites(OptionRecord& options, const std::string& folder, const FolderReader& reader,
+                   FavoritesTree* tree)
+{
+    if (options.favoritesLoaded && !tree)
+        return;
+    options.favorites.clear();
+    if (folder.empty())
+        return;
+    TreeItemHandle root = tree ? tree->InsertRoot() : nullptr;
+    WalkFolder(NormalizedFolder(folder), reader, options.favorites, tree, root);
+    options.favoritesLoaded = true;
+}
+
+std::string FavoritePath(const LinkEntry& favorite)
+{
+    return JoinPath(favorite.urlBase, favorite.urlString);
+}

@@ -1,0 +1,37 @@
+#include "launcher/HelpPage.h"
+
+#include "app/OptionRecord.h"
+
+int ContentLanguage(int languageOption, int threadLocale)
+{
+    if (languageOption != 0)
+        return languageOption;
+    switch (threadLocale) {
+    case 1036: case 2060: case 3084: case 4108: case 5132: case 6156:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+std::string HelpPageAddress(std::string_view page, std::string_view anchor, int contentLanguage)
+{
+    std::string address = kHelpBaseAddress;
+    address += contentLanguage == 1 ? "fr" : "en";
+    address += '/';
+    address.append(page);
+    address += ".htm";
+    if (!anchor.empty()) {
+        address += '#';
+        address.append(anchor);
+    }
+    return address;
+}
+
+LaunchDecision OpenHelpPage(std::string_view page, std::string_view anchor, const LaunchContext& context,
+                            int threadLocale)
+{
+    int language = ContentLanguage(context.options.Language, threadLocale);
+    return LaunchDecision::Launch("open", context.browserProgram, HelpPageAddress(page, anchor, language),
+                                  kShowNormal);
+}

@@ -1,0 +1,120 @@
+#include "launcher/LaunchDecision.h"
+
+#include "app/OptionRecord.h"
+#include "app/TextUtil.h"
+
+namespace {
+constexpr std::size_t kBrowserProgramChars = 255;
+}
+
+LaunchDecision LaunchDecision::Launch(std::string verb, std::string file, std::string parameters, int showCommand)
+{
+    LaunchDecision d;
+    d.kind = Kind::TrackedLaunch;
+    d.verb = std::move(verb);
+    d.file = std::move(file);
+    d.parameters = std::move(parameters);
+    d.showCommand = showCommand;
+    return d;
+}
+
+LaunchDecision LaunchDecision::MiniBrowser(std::string address, int cacheFlag)
+{
+    LaunchDecision d;
+    d.kind = Kind::OpenInMiniBrowser;
+    d.address = std::move(address);
+    d.cacheFlag = cacheFlag;
+    return d;
+}
+
+LaunchDecision LaunchDecision::MiniBrowserToFront()
+{
+    LaunchDecision d;
+    d.kind = Kind::BringMiniBrowserToFront;
+    return d;
+}
+
+bool LaunchDecision::operator==(const LaunchDecision& other) const
+{
+    if (kind != other.kind)
+        return false;
+    switch (kind) {
+    case Kind::TrackedLaunch:
+        return verb == other.verb && file == other.file && parameters == other.parameters &&
+               showCommand == other.showCommand;
+    case Kind::OpenInMiniBrowser:
+        return address == other.address && cacheFlag == other.cacheFlag;
+    case Kind::BringMiniBrowserToFront:
+        return true;
+    }
+    return false;
+}
+
+std::ostream& operator<<(std::ostream& out, const LaunchDecision& d)
+{
+    switch (d.kind) {
+    case LaunchDecision::Kind::TrackedLaunch:
+        return out << "launch(" << d.verb << ", \"" << d.file << "\", \"" << d.parameters << "\", "
+                   << d.showCommand << ")";
+    case LaunchDecision::Kind::OpenInMiniBrowser:
+        return out << "minibrowser(\"" << d.address << "\", " << d.cacheFlag << ")";
+    case LaunchDecision::Kind::BringMiniBrowserToFront:
+        return out << "minibrowser-to-front";
+    }
+    return out;
+}
+
+std::string BrowserProgramOrDefault(std::string_view found)
+{
+    if (found.empty())
+        return "iexplore.exe";
+    return Cut(found, kBrowserProgramChars);
+}
+
+int BrowserShowMode(int startBrowserMode)
+{
+    switch (startBrowserMode) {
+    case 1016:
+        return kShowMaximized;
+    case 1017:
+        return kShowMinimized;
+    default:
+        return kShowNormal;
+    }
+}
+
+LaunchDecision RouteToBrowser(std::string_view address, const LaunchContext& context)
+{
+    int show = BrowserShowMode(context.options.StartBrowserMode);
+    if (context.options.UseCurrentBrowser)
+        return LaunchDecision::Launch("open", std::string(address), "", show);
+    return LaunchDecision::Launch("open", context.browserProgram, std::string(address), show);
+}
+
+LaunchDecision RouteAddress(std::string_view address, int miniBrowserFlag, const LaunchContext& context)
+{
+    if (miniBrowserFlag)
+        return LaunchDecision::MiniBrowser(std::string(address), 0);
+    return RouteToBrowser(address, context);
+}
+
+void Perform(const LaunchDecision& d, LaunchExecutor& executor)
+{
+    switch (d.kind) {
+    case LaunchDecision::Kind::TrackedLaunch:
+        executor.TrackedLaunch(d.verb, d.file, d.parameters, d.showCommand);
+        break;
+    case LaunchDecision::Kind::OpenInMiniBrowser:
+        executor.ShowMiniBrowser(d.address, d.cacheFlag);
+        break;
+    case LaunchDecision::Kind::BringMiniBrowserToFront:
+        executor.BringMiniBrowserToFront();
+        break;
+    }
+}
+
+void Perform(const std::vector<LaunchDecision>& decisions, LaunchExecutor& executor)
+{
+    for (const LaunchDecision& d : decisions)
+        Perform(d, executor);
+}
