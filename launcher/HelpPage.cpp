@@ -1,17 +1,11 @@
 #include "launcher/HelpPage.h"
 
+#include "app/Language.h"
 #include "app/OptionRecord.h"
 
 int ContentLanguage(int languageOption, int threadLocale)
 {
-    if (languageOption != 0)
-        return languageOption;
-    switch (threadLocale) {
-    case 1036: case 2060: case 3084: case 4108: case 5132: case 6156:
-        return 1;
-    default:
-        return 2;
-    }
+    return ContentLanguageFor(languageOption, threadLocale);
 }
 
 std::string HelpPageAddress(std::string_view page, std::string_view anchor, int contentLanguage)

@@ -34,6 +34,11 @@ LaunchDecision OpenInternetShortcut(std::string_view path, const Profile& shortc
                         context);
 }
 
+LaunchDecision OpenFavoriteMenuUrl(std::string_view url, const LaunchContext& context)
+{
+    return RouteAddress(url.substr(0, kShortcutAddressChars), context.options.UseMiniBrowserFavorites, context);
+}
+
 std::vector<LaunchDecision> OpenFavoriteEngineHome(const LaunchContext& context)
 {
     const OptionRecord& options = context.options;
@@ -56,4 +61,9 @@ LaunchDecision OpenMiniBrowserHome(const LaunchContext& context, bool miniBrowse
         if (const LinkEntry* engine = FavoriteEngine(options))
             address = engine->urlBase;
     return LaunchDecision::MiniBrowser(address, 0);
+}
+
+bool IsBrowserWindowToClose(bool hasInstance, bool visible, std::string_view className)
+{
+    return hasInstance && visible && EqualsNoCase(className.substr(0, 255), "IEFrame");
 }

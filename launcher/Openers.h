@@ -20,6 +20,10 @@ std::string InternetShortcutAddress(std::string_view path, const Profile& shortc
 LaunchDecision OpenInternetShortcut(std::string_view path, const Profile& shortcutFile,
                                     const LaunchContext& context);
 
+// A favorite chosen from a favorites menu, by the address the menu stored for it (cut at 511
+// characters, as when it is read from its file), with UseMiniBrowserFavorites.
+LaunchDecision OpenFavoriteMenuUrl(std::string_view url, const LaunchContext& context);
+
 // The home address of every in-use engine named Favorite (letter case ignored); none when
 // Favorite is empty.
 std::vector<LaunchDecision> OpenFavoriteEngineHome(const LaunchContext& context);
@@ -27,3 +31,7 @@ std::vector<LaunchDecision> OpenFavoriteEngineHome(const LaunchContext& context)
 // The mini-browser command: only bring an existing mini browser forward when UseMiniBrowserUrl
 // is zero; otherwise open UrlMiniBrowserUrl, else the favorite engine's home, else nothing.
 LaunchDecision OpenMiniBrowserHome(const LaunchContext& context, bool miniBrowserExists);
+
+// Whether the close-all-browsers command closes a top-level window: it has an instance handle,
+// is visible, and its class name (read into 256 characters) is "IEFrame" in any letter case.
+bool IsBrowserWindowToClose(bool hasInstance, bool visible, std::string_view className);

@@ -58,6 +58,25 @@ TEST_F(OpenInternetShortcutTest, AddressesAreCutAt511Characters)
     EXPECT_EQ(InternetShortcutAddress(longPath, none), longPath.substr(0, 511));
 }
 
+TEST_F(OpenInternetShortcutTest, MenuFavoritesOpenTheirStoredAddress)
+{
+    LaunchContext context{options, kBrowser};
+    options.UseMiniBrowserFavorites = 1;
+    EXPECT_EQ(OpenFavoriteMenuUrl("http://m.example/", context), LaunchDecision::MiniBrowser("http://m.example/", 0));
+    options.UseMiniBrowserFavorites = 0;
+    EXPECT_EQ(OpenFavoriteMenuUrl(std::string(600, 'u'), context).parameters.size(), 511u);
+}
+
+TEST(IsBrowserWindowToClose, OnlyVisibleIEFrameWindowsWithAnInstance)
+{
+    EXPECT_TRUE(IsBrowserWindowToClose(true, true, "IEFrame"));
+    EXPECT_TRUE(IsBrowserWindowToClose(true, true, "ieframe"));
+    EXPECT_FALSE(IsBrowserWindowToClose(true, false, "IEFrame"));
+    EXPECT_FALSE(IsBrowserWindowToClose(false, true, "IEFrame"));
+    EXPECT_FALSE(IsBrowserWindowToClose(true, true, "IEFrame2"));
+    EXPECT_FALSE(IsBrowserWindowToClose(true, true, "Notepad"));
+}
+
 class EngineHomeTest : public ::testing::Test {
 protected:
     EngineHomeTest()
