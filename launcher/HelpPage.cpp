@@ -5,7 +5,9 @@
 
 int ContentLanguage(int languageOption, int threadLocale)
 {
-    return ContentLanguageFor(languageOption, threadLocale);
+    if (languageOption != 0)
+        return languageOption;
+    return IsFrenchLocale(threadLocale) ? 1 : 2;
 }
 
 std::string HelpPageAddress(std::string_view page, std::string_view anchor, int contentLanguage)
