@@ -12,34 +12,17 @@
 #define IDB_BUTTON_CLOSE_ALL    169
 #define IDB_BUTTON_191          191
 #define IDB_BUTTON_192          192
+#define IDB_BUTTON_BROWSE       191   // folder: choose a file
+#define IDB_BUTTON_PLAY         192   // speaker: play the chosen sound
 #define IDB_CHECK_ON            213   // "Disable WebAlert" checked mark
 #define IDB_CHECK_OFF           214   // and its unchecked mark
 
 // ---- Menus ----
 #define IDR_TRAY_MENU           109
 
-// Commands of the tray menu and the internal commands other windows send the main window.
-#define IDM_ABOUT               104
-#define IDM_EXIT                105
-#define IDM_SETUP               32771
-#define IDM_OPEN_LAUNCHER       32772
-#define IDM_TRANSLATE           32775
-#define IDM_CHECK_UPDATES       32777
-#define IDM_TRANSLATECLIP       32783
-#define IDM_NEWS                32787
-#define IDM_HELP_CONTENT        32788
-#define IDM_HOME_PAGE           32789
-#define IDM_STARTMINIBROWSER    32792
-#define IDM_CHECK_LINKS         32812
-#define IDM_END_CHECK_WEBALERT  32813
-#define IDM_OPEN_WEBALERT       32817
-#define IDM_START_CHECKWEBALERT 32825
-#define IDM_NEWS_PAGE           32852
-#define IDM_DISABLE_WEBALERT    32853
-#define IDM_FORUMS              32859
-#define IDM_REPORT_BUG          32863
-
 // ---- Dialogs ----
+#define IDD_LAUNCHER_SMALL      129   // the launcher as a compact bar
+#define IDD_LAUNCHER_TREE       138   // the launcher with its tree of recent items
 #define IDD_ABOUT               103
 
 // Controls of the about dialog.
@@ -50,6 +33,41 @@
 #define IDC_ABOUT_VERSION       1026
 #define IDC_ABOUT_CHECK_UPDATES 202
 #define IDC_ABOUT_NEWS          203
+
+// ---- Commands of menu 109 ----
+// Tray menu (first popup).
+#define IDM_ABOUT               104
+#define IDM_EXIT                105
+#define IDM_SETUP               32771
+#define IDM_OPEN                32772
+#define IDM_TRANSLATE           32775
+#define IDM_CHECK_UPDATES       32777
+#define IDM_HELP_CONTENT        32788
+#define IDM_HOME_PAGE           32789
+#define IDM_STARTMINIBROWSER    32792
+#define IDM_CHECK_LINKS         32812
+#define IDM_OPEN_WEBALERT       32817
+#define IDM_NEWS_PAGE           32852
+#define IDM_DISABLE_WEBALERT    32853
+#define IDM_FORUMS              32859
+#define IDM_REPORT_BUG          32863
+// Grayed headers of the three tray submenus that are filled at run time; never chosen.
+#define IDM_TYPED_HEADER        2020
+#define IDM_ENGINES_HEADER      2021
+#define IDM_FAVORITES_HEADER    2022
+// "Go With" popup of the launcher (second popup): its first entry does nothing.
+#define IDM_CLOSE_LIST          2023
+// Internal commands (third popup), posted between windows.
+#define IDM_TRANSLATECLIP       32783
+#define IDM_NEWS                32787
+#define IDM_END_CHECK_WEBALERT  32813
+#define IDM_START_CHECKWEBALERT 32825
+
+// Positions inside the tray popup; the code takes its submenus by position.
+#define TRAY_POS_TYPED_URLS     9
+#define TRAY_POS_ENGINES        10
+#define TRAY_POS_FAVORITES      11
+#define TRAY_POS_HELP           13
 
 // ---- Strings of the application core ----
 #define IDS_CLASS_NAME          103   // "Quorvane": window class, data folder, balloon title
@@ -64,3 +82,203 @@
 #define IDS_TRAY_TIP_HOTKEY     1100  // "%s\nor %s."
 #define IDS_OPEN_FILE_TITLE     1140
 #define IDS_WAV_FILTER          1141
+#define IDS_ALL_FILES_FILTER    5000  // the last character is the separator, as in 1141
+
+// ---- Strings of the launcher ----
+#define IDS_TREE_FAVORITES      121   // also the favorites label of the menus
+#define IDS_TREE_TYPED          125
+#define IDS_TREE_SEARCHED       126
+#define IDS_TREE_ENGINES        127   // also the engine submenu of the tree's context menu
+#define IDS_TREE_TRANSLATED     1079
+#define IDS_TREE_WEBALERT       1177
+#define IDS_TIP_GO              133
+#define IDS_TIP_GO_WITH         134
+#define IDS_TIP_ALL             135
+#define IDS_TIP_GO_TO           136
+#define IDS_TIP_SETUP           137
+#define IDS_TIP_BROWSER         138
+#define IDS_TIP_CLOSE_ALL       139
+#define IDS_TIP_GO_TO_URL       140
+#define IDS_TIP_TRANSLATE       141
+#define IDS_TIP_CLOSE_OWN       148
+#define IDS_TIP_WEBALERT        1175
+#define IDS_SEARCH_TAB          1037  // title tab of the launcher
+#define IDS_HISTORY_WITH        1080  // "with", in the translation history's lines
+#define IDS_CONFIRM_DELETE_VALUE 1129
+#define IDS_ORGANIZE_FAVORITES  1130
+#define IDS_ADD_FAVORITE        1131
+#define IDS_TOGGLE_READ_MARK    1178
+
+// ---- Strings of the options sheet ----
+#define IDS_PAGE_MAIN           111
+#define IDS_PAGE_ENGINES        112
+#define IDS_SETUP_CAPTION       113
+#define IDS_PAGE_MINIBROWSER    1104
+#define IDS_PAGE_WEBALERT       1132
+#define IDS_COL_ENGINE_NAME     114
+#define IDS_COL_URL_STRING      115
+#define IDS_COL_URL_BASE        120
+#define IDS_COL_ENGINE_ENABLE   124
+#define IDS_CONFIRM_DELETE_URL  119
+#define IDS_YES                 122
+#define IDS_NO                  123
+#define IDS_CORNER_LEFT         128
+#define IDS_CORNER_RIGHT        129
+#define IDS_CORNER_TOP          130
+#define IDS_CORNER_BOTTOM       131
+#define IDS_LANGUAGE_FRENCH     1034
+#define IDS_LANGUAGE_ENGLISH    1035
+#define IDS_LANGUAGE_AUTOMATIC  1036
+#define IDS_CLICK_NONE          1038  // click commands 0 to 13, in list order:
+#define IDS_CLICK_OPEN_WINDOW   1039
+#define IDS_CLICK_OPEN_MENU     1040
+#define IDS_CLICK_TYPED_MENU    1041
+#define IDS_CLICK_ENGINE_MENU   1042
+#define IDS_CLICK_TRANSLATE     1043
+#define IDS_CLICK_SEARCH_CLIPBOARD 1044
+#define IDS_CLICK_FAVORITE_ENGINE 1096
+#define IDS_CLICK_FAVORITES_MENU 1097
+#define IDS_CLICK_CLOSE_ALL     1098
+#define IDS_CLICK_CLOSE_OWN     1099
+#define IDS_CLICK_MINIBROWSER   1105
+#define IDS_CLICK_CHECK_LINKS   1151
+#define IDS_CLICK_SHOW_WEBALERT 1152
+#define IDS_FONT_LARGEST        1107
+#define IDS_FONT_LARGE          1108
+#define IDS_FONT_MEDIUM         1109
+#define IDS_FONT_SMALL          1110
+#define IDS_FONT_SMALLEST       1111
+#define IDS_CTRLN_BLANK         1123
+#define IDS_CTRLN_CURRENT_LINK  1124
+#define IDS_CTRLN_HOME_PAGE     1125
+#define IDS_CTRLN_CLIPBOARD     1128
+#define IDS_PROPSHEET_ERROR     5001  // "PropertySheet error %u"
+
+// ---- Strings of the translator ----
+#define IDS_SERVICE_GOOGLE      1045
+#define IDS_SERVICE_BABELFISH   1046
+#define IDS_SERVICE_FREETRANSLATION 1066
+#define IDS_SERVICE_VOILA       1067
+#define IDS_SERVICE_ALL         1068
+#define IDS_PAIR_FIRST          1047  // language pair i is IDS_PAIR_FIRST + i
+#define IDS_PAIR_EN_DE          1047
+#define IDS_PAIR_EN_ES          1048
+#define IDS_PAIR_EN_FR          1049
+#define IDS_PAIR_EN_IT          1050
+#define IDS_PAIR_EN_PT          1051
+#define IDS_PAIR_DE_EN          1052
+#define IDS_PAIR_DE_FR          1053
+#define IDS_PAIR_ES_EN          1054
+#define IDS_PAIR_FR_EN          1055
+#define IDS_PAIR_FR_DE          1056
+#define IDS_PAIR_IT_EN          1057
+#define IDS_PAIR_PT_EN          1058
+#define IDS_TRANSLATE_ERROR     1059
+#define IDS_TIP_SEARCH_TRANSLATED 1060
+#define IDS_TIP_COPY_TRANSLATED 1061
+#define IDS_TIP_TRANSLATE_GO    1062
+#define IDS_TIP_CLOSE_WINDOW    1063
+#define IDS_ENTER_TEXT          1065
+#define IDS_COL_SERVICE_NAME    1069
+#define IDS_COL_TRANSLATED      1070
+#define IDS_ZOOM_TITLE          1071
+#define IDS_RESULTS_TITLE       1072
+#define IDS_COL_STATUS          1073
+#define IDS_STATUS_ERROR        1074
+#define IDS_STATUS_OK           1075
+#define IDS_TIP_ZOOM            1076
+#define IDS_PROCESSING          1077  // "Processing %s..."
+#define IDS_RESULTS_COUNT       1078  // " %i translates available"
+
+// ---- Strings of the web page monitor (and its mails) ----
+#define IDS_WEBALERT_TITLE      1136  // "Quorvane WebAlert": window title, mail sender name
+#define IDS_COL_PAGE_NAME       1133  // columns of the options page
+#define IDS_COL_PAGE_LINK       1134
+#define IDS_COL_PAGE_ENABLE     1135
+#define IDS_COL_PAGE_MAIL       1167
+#define IDS_FREQ_MANUALLY       1137  // schedule modes 0 to 6:
+#define IDS_FREQ_ON_START       1149
+#define IDS_FREQ_MINUTES        1138
+#define IDS_FREQ_HOURS          1155
+#define IDS_FREQ_EVERY_DAY      1139
+#define IDS_FREQ_EVERY_WEEK     1153
+#define IDS_FREQ_EVERY_MONTH    1154
+#define IDS_NO_LINK             1142
+#define IDS_COL_LINK            1143  // columns of the monitor and progress windows
+#define IDS_COL_NAME            1144
+#define IDS_COL_DATE            1145
+#define IDS_COL_TIME            1146
+#define IDS_COL_UPDATED         1173
+#define IDS_COL_ENABLE          1166
+#define IDS_MARK_READ           1147
+#define IDS_MARK_UNREAD         1148
+#define IDS_LINKS_MODIFIED      1150
+#define IDS_CONFIRM_DELETE_LINK 1156
+#define IDS_DUPLICATE_LINK_NAME 1157
+#define IDS_MAIL_DETAILED       1158  // "%s\nTHE LINK %s WAS MODIFIED\nCHECKED AT %s  %s"
+#define IDS_MAIL_BRIEF          1170  // "%s WAS MODIFIED"
+#define IDS_RENAME_FAILED       1174
+#define IDS_TIP_OPEN_LINK       1159
+#define IDS_TIP_CHECK_NOW       1160
+#define IDS_TIP_DELETE_LINK     1161
+#define IDS_TIP_VIEW_MODE       1162
+#define IDS_TIP_STOP_SUPERVISE  1163
+#define IDS_TIP_PROPERTIES      1164
+#define IDS_TIP_MARK            1165
+#define IDS_TIP_CHECK_LINK      1168
+#define IDS_TIP_ACTIVATE_MINIBROWSER 1169
+#define IDS_TIP_SEND_MAIL       1176
+
+// ---- Strings of the mini browser ----
+#define IDS_MINIBROWSER_TITLE   1112  // "[Quorvane MiniBrowser]"
+#define IDS_MINIBROWSER_LABEL   1113  // the caption label, on two lines
+#define IDS_TIP_PREVIOUS_PAGE   1114
+#define IDS_TIP_NEXT_PAGE       1115
+#define IDS_TIP_DEFAULT_BROWSER 1116
+#define IDS_TIP_STOP            1117
+#define IDS_TIP_REFRESH         1118
+#define IDS_TIP_HOME_PAGE       1119
+#define IDS_TIP_PRINT           1120
+#define IDS_TIP_FONT_SIZE       1121
+#define IDS_TIP_FAVORITES       1122
+#define IDS_TIP_NEW_WINDOW      1126
+#define IDS_TIP_SHOW_HIDE_MAIN  1127  // also on the monitor window's toolbar
+#define IDS_TIP_WEBALERT_MENU   1171
+
+// ---- Strings of the auto-update and news ----
+#define IDS_UPDATE_ON_START     142   // check intervals 1 to 4; 0 is IDS_UPDATE_MANUAL
+#define IDS_UPDATE_EACH_DAY     143
+#define IDS_UPDATE_EACH_WEEK    144
+#define IDS_UPDATE_EACH_MONTH   145
+#define IDS_UPDATE_MANUAL       1094
+#define IDS_UPDATE_CHECKING     146
+#define IDS_UPDATE_DOWNLOADING  147   // "Download new version...%i  / Total size %i"
+#define IDS_UPDATE_TITLE        1083
+#define IDS_UPDATE_NEW_VERSION  1084
+#define IDS_UPDATE_UP_TO_DATE   1086
+#define IDS_UPDATE_CONFIRM_REMOVE 1087
+#define IDS_UPDATE_NO_CONNECTION 1088
+#define IDS_UPDATE_DOWNLOAD_FAILED 1091
+#define IDS_NEWS_TITLE          1092
+#define IDS_TIP_CLOSE_NEWS      1093
+#define IDS_COL_INSTALLED_VERSION 1101
+#define IDS_COL_DOWNLOAD_DATE   1102
+#define IDS_COL_DOWNLOAD_TIME   1103
+#define IDS_UPDATE_SIZE_KB      5002  // "%i KB"
+#define IDS_INTERNET_OPEN_ERROR 5003  // "InternetOpen Error"
+
+// ---- Strings of the web fetching (status texts of the session transport) ----
+#define IDS_HTTP_READ_RATE      5010  // "Read %d bytes (%0.1f Kb/s)"
+#define IDS_HTTP_READ           5011  // "Read %d bytes"
+#define IDS_HTTP_RESOLVING      5012
+#define IDS_HTTP_RESOLVED       5013
+#define IDS_HTTP_CONNECTING     5014
+#define IDS_HTTP_CONNECTED      5015
+#define IDS_HTTP_SENDING        5016
+#define IDS_HTTP_SENT           5017
+#define IDS_HTTP_RESPONSE       5018
+#define IDS_HTTP_CLOSING        5019
+#define IDS_HTTP_CLOSED         5020
+#define IDS_HTTP_COMPLETE_RESULT 5021
+#define IDS_HTTP_COMPLETE       5022
+#define IDS_HTTP_UNKNOWN        5023
