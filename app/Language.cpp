@@ -25,3 +25,10 @@ int LocaleForLanguageIndex(int index)
         return kLocales[index];
     return kLocaleEnglish;
 }
+
+int ContentLanguageFor(int languageOption, int uiLcid)
+{
+    if (languageOption != 0)
+        return languageOption;
+    return IsFrenchLocale(uiLcid) ? 1 : 2;
+}

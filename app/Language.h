@@ -1,5 +1,5 @@
 #pragma once
-// Choice of the interface language.
+// Choice of the interface language and of the language of web content.
 
 // Locale identifiers.
 constexpr int kLocaleFrench = 1036;
@@ -15,3 +15,6 @@ int LanguageIndexFor(int languageOption, int userLcid);
 // The locale whose resources an index selects: 0 French, 1 English, then the Part's
 // further English locales 2..4; any other index English.
 int LocaleForLanguageIndex(int index);
+
+// 1 when web content is wanted in French, 2 for English: Language when set, else by locale.
+int ContentLanguageFor(int languageOption, int uiLcid);
