@@ -14,7 +14,11 @@ cp -al "$template" "$prefix"
   while IFS= read -r -d '' f; do cp -p --remove-destination "$template/$f" "$prefix/$f"; done
 # dosdevices links are relative to the prefix and survive the copy.
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=${QV_TEST_DISPLAY:-:91}
+if [ -n "${QV_DISPLAY_FILE:-}" ] && [ -f "$QV_DISPLAY_FILE" ]; then
+  export DISPLAY=$(cat "$QV_DISPLAY_FILE")
+else
+  export DISPLAY=${QV_TEST_DISPLAY:-:91}
+fi
 export QV_BINDIR=$bindir
 cp "$bindir"/*.exe "$work"/ 2>/dev/null
 cd "$work"
