@@ -40,8 +40,8 @@ std::string AddressBaseFromHost(const std::string& value)
 std::string ServiceAddressBase(const Profile* profile, TranslationService service)
 {
     if (profile) {
-        std::string configured = AddressBaseFromHost(
-            profile->ReadString(kTranslatorSection, ServiceHostKey(service), "", kServiceHostMaxChars));
+        std::string configured = AddressBaseFromHost(profile->ReadString(
+            kTranslatorSection, ServiceHostKey(service), "", kServiceHostMaxChars));
         if (!configured.empty())
             return configured;
     }

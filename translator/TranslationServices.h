@@ -10,7 +10,8 @@ class Profile;
 
 class BabelFishProvider : public TranslationProvider {
 public:
-    BabelFishProvider(const std::string& sourceText, int languagePair, std::string addressBase = "");
+    BabelFishProvider(const std::string& sourceText, int languagePair,
+                      std::string addressBase = "");
     ~BabelFishProvider() override;
     void GetUrl(std::string& url) override;
     void GetPostData(std::string& body) override;

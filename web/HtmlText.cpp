@@ -45,7 +45,8 @@ inline void MoveDown(char* dst, const char* src, std::size_t len, const char* li
         return;
     if (static_cast<std::size_t>(src - dst) >= kBlock) {
         const char* end = src + len;
-        for (; src < end && limit - src >= static_cast<std::ptrdiff_t>(kBlock); src += kBlock, dst += kBlock)
+        const std::ptrdiff_t block = static_cast<std::ptrdiff_t>(kBlock);
+        for (; src < end && limit - src >= block; src += kBlock, dst += kBlock)
             std::memcpy(dst, src, kBlock);
         while (src < end)
             *dst++ = *src++;
@@ -265,8 +266,9 @@ void ReplaceEntities(std::string& text, std::vector<std::size_t>& amps)
         if (exact)
             present[k] = anyPresent = true;
         std::size_t after = at + kEntities[k].spelling.size();
-        bool forms = (k == kAmpEntity && EntityAfterAmp(data + after, size - after) >= kFirstLetterEntity) ||
-                     (k >= kFirstLetterEntity && i > 0 && at - amps[i - 1] < kLongestEntity);
+        bool forms =
+            (k == kAmpEntity && EntityAfterAmp(data + after, size - after) >= kFirstLetterEntity) ||
+            (k >= kFirstLetterEntity && i > 0 && at - amps[i - 1] < kLongestEntity);
         if (forms) {
             ReplaceEntitiesStepByStep(text, amps);
             return;
@@ -350,9 +352,9 @@ void CollapseLines(std::string& text)
     }
     text.erase(last + 1);
     text.erase(0, text.find_first_not_of(kWhite));
-    char* begin = &text[0];
-    char* end = begin + text.size();
-    for (char* p = begin; (p = static_cast<char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));)
+    char* p = &text[0];
+    char* end = p + text.size();
+    while ((p = static_cast<char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))))
         *p++ = ' ';
 }
 

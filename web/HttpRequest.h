@@ -7,8 +7,9 @@
 #include <string_view>
 
 // Agent name sent when the caller gives none.
-extern const char* const kDefaultAgentName;             // "Quorvane1.00"
-extern const char* const kFormContentTypeHeader;        // "Content-Type: application/x-www-form-urlencoded"
+extern const char* const kDefaultAgentName;   // "Quorvane1.00"
+// "Content-Type: application/x-www-form-urlencoded"
+extern const char* const kFormContentTypeHeader;
 
 // A server that accepts and never answers must not hold a fetch for ever.
 struct HttpTimeouts {

@@ -9,7 +9,8 @@
 
 namespace {
 
-StatusTextChoice Show(int id, StatusTextChoice::Argument argument = StatusTextChoice::Argument::None)
+StatusTextChoice Show(int id,
+                      StatusTextChoice::Argument argument = StatusTextChoice::Argument::None)
 {
     StatusTextChoice choice;
     choice.action = StatusTextChoice::Action::Show;
