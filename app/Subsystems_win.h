@@ -4,7 +4,8 @@
 #include <windows.h>
 
 // ---- launcher/ ----
-// Loads the search and translation histories, the engine table and the typed addresses.
+// Loads the search and translation histories and the engine table (typed addresses are read
+// when first needed).
 void LoadLauncherLists();
 // The launcher dialog's procedure (dialog 129 or 138), for the main window to create it.
 INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -46,6 +47,12 @@ bool CreateMiniBrowserFrame();
 // Destroys every mini browser window; the last one ends the message loop.
 void DestroyMiniBrowserWindows();
 void OpenMiniBrowserHome();
+// Shows address in the mini browser: navigates a visible one (restored if minimised) or opens
+// one. cacheFlag 1 marks a search result, which may come from the cache.
+void ShowInMiniBrowser(const char* address, int cacheFlag);
+bool MiniBrowserExists();
+// Restores the mini browser if minimised and brings it to the front.
+void BringMiniBrowserToFront();
 
 // ---- options/ ----
 void OpenOptionsSheet(HWND owner);

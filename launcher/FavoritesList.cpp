@@ -19,14 +19,15 @@ void WalkFolder(const std::string& folder, const FolderReader& reader, LinkList&
         if (e.isDirectory) {
             if (e.name[0] == '.')
                 continue;
-            std::string sub = JoinPath(folder, e.name);
+            std::string sub = JoinPath(folder, e.OpenName());
             if (sub.size() > kMaxPathChars)
                 continue;
             TreeItemHandle item = tree ? tree->InsertFolderFirst(parent, e.name) : nullptr;
             WalkFolder(sub, reader, favorites, tree, item);
             continue;
         }
-        favorites.push_back(std::make_unique<LinkEntry>(WithoutExtension(e.name), e.name, folder, 1));
+        // The entry keeps the name that opens the file; the tree shows the enumeration's name.
+        favorites.push_back(std::make_unique<LinkEntry>(WithoutExtension(e.name), e.OpenName(), folder, 1));
         if (tree)
             tree->AppendLink(parent, *favorites.back());
     }

@@ -35,7 +35,7 @@ public:
             if (e.isDirectory || e.hidden || e.system || !EndsWith(e.name, ".url"))
                 continue;
             Link link{e.name.substr(0, e.name.size() - 4),
-                      reader_.ReadShortcutUrl(JoinPath(folder, e.name), kFavoriteUrlChars)};
+                      reader_.ReadShortcutUrl(JoinPath(folder, e.OpenName()), kFavoriteUrlChars)};
             auto at = std::upper_bound(links.begin(), links.end(), link,
                                        [](const Link& a, const Link& b) { return LessNoCase(a.name, b.name); });
             links.insert(at, std::move(link));
@@ -56,7 +56,7 @@ public:
         for (const FolderEntry& e : entries) {
             if (!e.isDirectory || e.name == "." || e.name == ".." || e.name.empty())
                 continue;
-            std::string sub = JoinPath(folder, e.name);
+            std::string sub = JoinPath(folder, e.OpenName());
             if (sub.size() > kMaxPathChars)
                 continue;
             FavoritesMenuItem popup;

@@ -1,6 +1,6 @@
 #pragma once
 // Reading the favorites folder: one folder's entries and one shortcut's address. The Win32
-// side implements it with FindFirstFileA and GetPrivateProfileStringA; tests with a fake tree.
+// side implements it with the file-finding and profile functions; tests with a fake tree.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -10,6 +10,12 @@ struct FolderEntry {
     bool isDirectory = false;
     bool hidden = false;
     bool system = false;
+    // When name holds characters the code page cannot carry, the ANSI file functions cannot
+    // open it by that name; the system's short name can. Empty when name itself opens.
+    std::string accessName;
+
+    // The name to join to the folder for opening or walking the entry.
+    const std::string& OpenName() const { return accessName.empty() ? name : accessName; }
 };
 
 class FolderReader {

@@ -1,57 +1,96 @@
-// The launcher's side of the main window's requests. The full launcher dialog (layouts,
-// skin, docking, lists) is built by its own issue (#4); the lists and openers by #3.
+// The launcher's side of the main window's requests: the tray's submenus and the commands
+// that open addresses, help pages, the clipboard's text and engine home pages.
 #include "app/Subsystems_win.h"
 
+#include <string>
+
 #include "app/AppContext_win.h"
-#include "app/Messages.h"
+#include "app/MessageBox_win.h"
+#include "app/OptionRecord.h"
+#include "app/ResourceLoader_win.h"
+#include "launcher/ClipboardText_win.h"
+#include "launcher/FavoritesMenu_win.h"
+#include "launcher/HelpPage.h"
+#include "launcher/InterpretInput.h"
+#include "launcher/LauncherLists_win.h"
+#include "launcher/Openers.h"
+#include "launcher/ProgramLaunchExecutor_win.h"
+#include "resources/ResourceIds.h"
 
 namespace {
-void DestroyLauncher(HWND dialog)
+// The addresses of the tray's last favorites menu, by command id.
+FavoritesMenu& TrayFavorites()
 {
-    DestroyWindow(dialog);
-    if (App().launcherWindow == dialog)
-        App().launcherWindow = nullptr;
-    if (Windows().pretranslate == dialog)
-        Windows().pretranslate = nullptr;
+    static FavoritesMenu menu;
+    return menu;
 }
 } // namespace
 
-void LoadLauncherLists() {}
-
-INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) noexcept
+void AppendTypedAddressMenu(HMENU menu)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case UM_CLOSELAUNCHER:
-        DestroyLauncher(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {
-            DestroyLauncher(dialog);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_SYSCOMMAND:
-        if (wParam == SC_HIDELAUNCHER) {
-            ShowWindow(dialog, SW_HIDE);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
+    for (const TypedAddressMenuItem& item : TypedAddressMenuLayout(TypedAddresses())) {
+        UINT flags = MF_STRING | (item.columnBreak ? MF_MENUBARBREAK : 0);
+        AppendMenuA(menu, flags, static_cast<UINT_PTR>(item.commandId), item.text.c_str());
     }
 }
 
-bool LauncherDockedAway() { return false; }
-void SlideLauncherOut() {}
-void AppendTypedAddressMenu(HMENU) {}
-void AppendFavoritesMenu(HMENU) {}
-void OpenTypedAddressCommand(unsigned) {}
-void OpenFavoriteCommand(unsigned) {}
-void OpenEngineHome(unsigned) {}
-void RunCommandText(const char*) {}
-void OpenHelpPage(const char*, const char*) {}
-void SearchClipboard() {}
-void OpenFavoriteEngineHome() {}
-void CloseBrowserWindows() {}
+void AppendFavoritesMenu(HMENU menu)
+{
+    // A command of an older menu must not open what a new one numbers differently.
+    TrayFavorites() = FavoritesMenu();
+    TrayFavorites() = AppendFavoritesFolderMenu(menu, kFavoriteLastTrayCommand);
+}
+
+void OpenTypedAddressCommand(unsigned id)
+{
+    const LinkEntry* entry = TypedAddresses().ByCommandId(static_cast<int>(id));
+    if (!entry)
+        return;
+    std::string address = entry->urlBase;   // the decision outlives no list change, but stay safe
+    Perform(OpenAddress(address, Options().UseMiniBrowserLink, FreshLaunchContext()), ProgramExecutor());
+}
+
+void OpenFavoriteCommand(unsigned id)
+{
+    const std::string* url = TrayFavorites().UrlByCommandId(static_cast<int>(id));
+    if (!url)
+        return;
+    std::string address = *url;
+    Perform(OpenFavoriteMenuUrl(address, FreshLaunchContext()), ProgramExecutor());
+}
+
+void OpenEngineHome(unsigned index)
+{
+    const LinkList& engines = Options().engines;
+    if (index >= engines.size())
+        return;
+    std::string home = engines[index]->urlBase;
+    Perform(OpenAddress(home, Options().UseMiniBrowserEngine, FreshLaunchContext()), ProgramExecutor());
+}
+
+void RunCommandText(const char* text)
+{
+    Perform(RunCommand(text ? text : "", FreshLaunchContext()), ProgramExecutor());
+}
+
+void OpenHelpPage(const char* page, const char* anchor)
+{
+    Perform(OpenHelpPage(page ? page : "", anchor ? anchor : "", FreshLaunchContext(), UiLocale()),
+            ProgramExecutor());
+}
+
+void SearchClipboard()
+{
+    std::string text;
+    if (!ReadClipboardText(text, kClipboardChars)) {
+        HWND owner = App().launcherWindow ? App().launcherWindow : Windows().main;
+        MessageBoxById(owner, IDS_NO_CLIPBOARD_TEXT, MB_ICONINFORMATION);
+        return;
+    }
+    Perform(SearchClipboardText(text, FreshLaunchContext()).launches, ProgramExecutor());
+}
+
+void OpenFavoriteEngineHome()
+{
+    Perform(OpenFavoriteEngineHome(FreshLaunchContext()), ProgramExecutor());
+}

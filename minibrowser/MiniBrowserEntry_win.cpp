@@ -1,7 +1,26 @@
 // The mini browser's entry points. Until its frame is built (its own issue), there is no
-// frame to create or destroy, and the main window's destruction ends the message loop.
+// frame to create or destroy, the main window's destruction ends the message loop, and an
+// address meant for the mini browser opens in the user's browser.
 #include "app/Subsystems_win.h"
+
+#include "app/AppContext_win.h"
+#include "app/OptionRecord.h"
+#include "launcher/Openers.h"
+#include "launcher/ProgramLaunchExecutor_win.h"
 
 bool CreateMiniBrowserFrame() { return true; }
 void DestroyMiniBrowserWindows() {}
-void OpenMiniBrowserHome() {}
+
+bool MiniBrowserExists() { return false; }
+void BringMiniBrowserToFront() {}
+
+void ShowInMiniBrowser(const char* address, int)
+{
+    App().launched.Launch("open", App().BrowserProgram.c_str(), address ? address : "", "",
+                          BrowserShowMode(Options().StartBrowserMode));
+}
+
+void OpenMiniBrowserHome()
+{
+    Perform(OpenMiniBrowserHome(FreshLaunchContext(), MiniBrowserExists()), ProgramExecutor());
+}

@@ -146,6 +146,27 @@ TEST(FavoritesMenu, DeepNestingStopsAtThePathLimit)
     EXPECT_EQ(o.favorites.size(), 1u + (259 - 4) / 2);
 }
 
+// Names outside the code page come as "?" (or a look-alike letter) that opens nothing; the
+// system's short name opens them, while menus and the tree show the name as enumerated.
+TEST(Favorites, NamesOutsideTheCodePageAreOpenedByTheirShortNames)
+{
+    FakeFolderReader r;
+    r.AddFileWithAccessName("C:\\F", "??? news.url", "___~1.URL", "http://jp.example/");
+    r.AddSubfolderWithAccessName("C:\\F", "?older", "_OLDER~1");
+    r.AddFile("C:\\F\\_OLDER~1", "in.url", "http://in.example/");
+    FavoritesMenu menu = BuildFavoritesMenu(r, "C:\\F", 0);
+    EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"?older/", "??? news"}));
+    EXPECT_EQ(*menu.UrlByCommandId(menu.items[1].commandId), "http://jp.example/");
+    EXPECT_EQ(*menu.UrlByCommandId(menu.items[0].children.at(0).commandId), "http://in.example/");
+
+    OptionRecord o;
+    LoadFavorites(o, "C:\\F", r, nullptr);
+    ASSERT_EQ(o.favorites.size(), 2u);
+    EXPECT_EQ(o.favorites[0]->name, "??? news");
+    EXPECT_EQ(FavoritePath(*o.favorites[0]), "C:\\F\\___~1.URL");
+    EXPECT_EQ(FavoritePath(*o.favorites[1]), "C:\\F\\_OLDER~1\\in.url");
+}
+
 TEST(FavoritesList, WalksEveryFileAndFillsTheTree)
 {
     FakeFolderReader r = UserFavorites();

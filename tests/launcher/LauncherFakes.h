@@ -23,12 +23,24 @@ public:
     void AddFile(const std::string& folder, const std::string& name, const std::string& url = std::string(),
                  bool hidden = false, bool system = false)
     {
-        folders[folder].push_back({name, false, hidden, system});
+        folders[folder].push_back({name, false, hidden, system, ""});
         urls[JoinPath(folder, name)] = url;
+    }
+    // A file whose name the code page cannot carry: listed by name, opened by accessName.
+    void AddFileWithAccessName(const std::string& folder, const std::string& name, const std::string& accessName,
+                               const std::string& url)
+    {
+        folders[folder].push_back({name, false, false, false, accessName});
+        urls[JoinPath(folder, accessName)] = url;
+    }
+    void AddSubfolderWithAccessName(const std::string& folder, const std::string& name, const std::string& accessName)
+    {
+        folders[folder].push_back({name, true, false, false, accessName});
+        folders[JoinPath(folder, accessName)];
     }
     void AddSubfolder(const std::string& folder, const std::string& name)
     {
-        folders[folder].push_back({name, true, false, false});
+        folders[folder].push_back({name, true, false, false, ""});
         folders[JoinPath(folder, name)];
     }
 
@@ -38,7 +50,7 @@ public:
         auto it = folders.find(folder);
         if (it == folders.end())
             return {};
-        std::vector<FolderEntry> entries = {{".", true, false, false}, {"..", true, false, false}};
+        std::vector<FolderEntry> entries = {{".", true, false, false, ""}, {"..", true, false, false, ""}};
         entries.insert(entries.end(), it->second.begin(), it->second.end());
         return entries;
     }
