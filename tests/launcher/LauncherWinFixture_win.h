@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/OptionRecord.h"
 #include "launcher/LauncherLists_win.h"
@@ -75,11 +76,29 @@ protected:
 
     void TearDown() override
     {
+        // The stand-ins the program started are ended, also one that logged its start but has
+        // no window yet: asked to close until it ends, else terminated.
+        std::vector<HANDLE> started;
+        for (std::size_t i = 0; i < App().launched.Size(); ++i) {
+            HANDLE copy = nullptr;
+            if (DuplicateHandle(GetCurrentProcess(), App().launched.At(i).process.Get(), GetCurrentProcess(), &copy,
+                                0, FALSE, DUPLICATE_SAME_ACCESS))
+                started.push_back(copy);
+        }
         AppHarness::TearDown();
-        for (HWND w : wt::WindowsOfClass("QvStandInBrowser"))
-            PostMessageA(w, WM_CLOSE, 0, 0);
-        wt::WaitUntil([] { return wt::WindowsOfClass("QvStandInBrowser").empty(); }, 5000);
         App().launched.Clear();
+        wt::WaitUntil([&] {
+            for (HWND w : wt::WindowsOfClass("QvStandInBrowser"))
+                PostMessageA(w, WM_CLOSE, 0, 0);
+            for (HANDLE process : started)
+                if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT)
+                    return false;
+            return true;
+        }, 5000);
+        for (HANDLE process : started) {
+            TerminateProcess(process, 0);
+            CloseHandle(process);
+        }
         DeleteFileA(log_.c_str());
         SetRegistryDefault(HKEY_CLASSES_ROOT, kBrowserCommandKey, savedBrowserCommand_);
         DeleteKey(kOwnTypedUrlsKey);
