@@ -36,8 +36,7 @@ void AppendTypedAddressMenu(HMENU menu)
 
 void AppendFavoritesMenu(HMENU menu)
 {
-    // A command of an older menu must not open what a new one numbers differently.
-    TrayFavorites() = FavoritesMenu();
+    // The commands of the menu shown last are the ones that can arrive.
     TrayFavorites() = AppendFavoritesFolderMenu(menu, kFavoriteLastTrayCommand);
 }
 
@@ -46,8 +45,7 @@ void OpenTypedAddressCommand(unsigned id)
     const LinkEntry* entry = TypedAddresses().ByCommandId(static_cast<int>(id));
     if (!entry)
         return;
-    std::string address = entry->urlBase;   // the decision outlives no list change, but stay safe
-    Perform(OpenAddress(address, Options().UseMiniBrowserLink, FreshLaunchContext()), ProgramExecutor());
+    Perform(OpenAddress(entry->urlBase, Options().UseMiniBrowserLink, FreshLaunchContext()), ProgramExecutor());
 }
 
 void OpenFavoriteCommand(unsigned id)
@@ -55,8 +53,7 @@ void OpenFavoriteCommand(unsigned id)
     const std::string* url = TrayFavorites().UrlByCommandId(static_cast<int>(id));
     if (!url)
         return;
-    std::string address = *url;
-    Perform(OpenFavoriteMenuUrl(address, FreshLaunchContext()), ProgramExecutor());
+    Perform(OpenFavoriteMenuUrl(*url, FreshLaunchContext()), ProgramExecutor());
 }
 
 void OpenEngineHome(unsigned index)
@@ -64,8 +61,8 @@ void OpenEngineHome(unsigned index)
     const LinkList& engines = Options().engines;
     if (index >= engines.size())
         return;
-    std::string home = engines[index]->urlBase;
-    Perform(OpenAddress(home, Options().UseMiniBrowserEngine, FreshLaunchContext()), ProgramExecutor());
+    Perform(OpenAddress(engines[index]->urlBase, Options().UseMiniBrowserEngine, FreshLaunchContext()),
+            ProgramExecutor());
 }
 
 void RunCommandText(const char* text)

@@ -22,6 +22,6 @@ TypedAddressStore& TypedAddressRegistry();
 // LoadLauncherLists (app/Subsystems_win.h) reads both histories and the engine table at
 // start; the typed addresses wait until they are first needed.
 
-// The favorites of the "Shell Folders" value into Options().favorites and, with a tree, its
-// favorites branch (expanded when TVExpandFavorite is set is the tree's business).
+// The favorites of the "Shell Folders" value into Options().favorites and, with a tree, into
+// its favorites branch; expanding the branch is left to the tree's owner.
 void LoadFavoritesList(FavoritesTree* tree);
