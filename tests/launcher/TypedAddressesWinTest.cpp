@@ -6,6 +6,8 @@
 
 #include "app/Messages.h"
 #include "app/TrayMenu_win.h"
+#include "app/Win32Profile_win.h"
+#include "launcher/ComboFill_win.h"
 #include "tests/launcher/LauncherWinFixture_win.h"
 
 namespace {
@@ -123,6 +125,31 @@ TEST_F(TypedUrls, OneAddressHasNoColumnBreakAndNoneLeavesTheHeaderAlone)
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[2].id, 4024u);
     EXPECT_FALSE(items[2].columnBreak);
+}
+
+// The launcher's text box: the search history first, then the typed addresses, in list order.
+TEST_F(TypedUrls, TheTextBoxOffersSearchesThenAddressesInListOrder)
+{
+    ASSERT_TRUE(StartWithSettings("[Options]\r\nWelCome=1\r\n"));
+    LoadTypedAddresses();
+    TypedAddresses().Add(TypedAddressRegistry(), "http://older.example/");
+    TypedAddresses().Add(TypedAddressRegistry(), "http://newer.example/?a&b");
+    SearchHistory().Add(Settings(), "zebra");
+    SearchHistory().Add(Settings(), "apple");
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, 0, 0, 200, 200, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(combo, nullptr);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
+    FillComboWithSavedList(combo, SearchHistory());
+    AddTypedAddressesToCombo(combo, TypedAddresses(), false);
+    std::vector<std::string> texts;
+    for (LRESULT i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i) {
+        char text[256] = {};
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        texts.push_back(text);
+    }
+    DestroyWindow(combo);
+    EXPECT_EQ(texts, (std::vector<std::string>{"apple", "zebra", "http://newer.example/?a&b", "http://older.example/"}));
 }
 
 } // namespace
