@@ -2,7 +2,6 @@
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "app/MessageLoop_win.h"
 #include "app/Startup_win.h"
@@ -44,8 +43,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         return 1;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES};
     InitCommonControlsEx(&controls);
-    // The mini browser hosts the system's HTML control.
-    OleInitialize(nullptr);
 
     int exitCode = 1;
     // A second instance has handed over to the running one and simply ends here.
@@ -53,6 +50,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         if (CreateMiniBrowserFrame())
             exitCode = RunMessageLoop();
     }
-    OleUninitialize();
     return exitCode;
 }
