@@ -378,3 +378,41 @@ TEST_F(MainWindow, LanguageSwitchRenamesTheWindowAndTheTip)
 }
 
 } // namespace
+
+namespace {
+
+const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+TEST_F(MainWindow, WithoutAnAppDataFolderTheSettingsLiveBesideTheProgram)
+{
+    std::string appData = wt::AppDataFolder();
+    ASSERT_FALSE(appData.empty());
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    RegSetValueExA(key, "AppData", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);   // empty counts as absent
+    bool started = Start();
+    RegSetValueExA(key, "AppData", 0, REG_SZ, reinterpret_cast<const BYTE*>(appData.c_str()),
+                   static_cast<DWORD>(appData.size() + 1));
+    RegCloseKey(key);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(App().dataFolder, wt::ProgramFolder());
+    std::string beside = wt::ProgramFolder() + "app_wintests.INI";
+    EXPECT_EQ(App().settingsPath, beside);
+    EXPECT_TRUE(wt::WaitUntil([&] { return wt::FileExists(beside); }));
+    Stop();
+    DeleteFileA(beside.c_str());
+}
+
+TEST_F(MainWindow, AnUnwritableDataFolderStillStartsWithTheDefaults)
+{
+    // A file where the folder should be: nothing can be created or written there.
+    ASSERT_TRUE(wt::WriteFileText(dataFolder_, "not a folder"));
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Options().CmdClic, 1);
+    EXPECT_EQ(Options().HotkeyMiniBrowser, 834);
+    EXPECT_NE(LastCall(NIM_ADD, NIF_ICON), nullptr);
+    Stop();
+    DeleteFileA(dataFolder_.c_str());
+}
+
+} // namespace
