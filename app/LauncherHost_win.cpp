@@ -5,6 +5,7 @@
 #include "app/OptionRecord.h"
 #include "app/ResourceLoader_win.h"
 #include "app/Subsystems_win.h"
+#include "app/SystemQueries_win.h"
 #include "app/WindowPlacement_win.h"
 #include "resources/ResourceIds.h"
 
@@ -18,7 +19,8 @@ void OpenLauncher()
     OptionRecord& options = Options();
     if (!options.launcherOpenedOnce) {
         options.launcherOpenedOnce = true;
-        UpdateOnFirstOpening();
+        if (!InstallWaitingUpdate(app.versionText.c_str()) && !IsOfflineMode())
+            RunDueUpdateCheck();
     }
 
     if (HWND launcher = app.launcherWindow) {

@@ -19,6 +19,7 @@
 #include "app/TrayIcon_win.h"
 #include "app/Win32Profile_win.h"
 #include "resources/ResourceIds.h"
+#include "web/WinInetTransports_win.h"
 
 namespace {
 
@@ -140,6 +141,7 @@ bool ProgramStart(HINSTANCE instance, const char* commandLine)
     if (!commandLine)
         commandLine = "";
     SetResourceModule(instance);
+    InstallWinInetTransports();
     BuildAppContext(instance);
     CreateDataFolder();
     LoadOptions(Options(), Settings());

@@ -59,8 +59,10 @@ void OpenOptionsSheet(HWND owner);
 
 // ---- update/ ----
 void LoadUpdateSettings();
-// At the launcher's first opening: install a waiting update, else run the due check.
-void UpdateOnFirstOpening();
+// At the launcher's first opening: a downloaded update that waits for this version is
+// installed (true); else the periodic check runs when it is due.
+bool InstallWaitingUpdate(const char* versionText);
+void RunDueUpdateCheck();
 void CheckForUpdates(HWND owner, const char* versionText);
 void ShowNews(HWND owner, bool fromAbout);
 bool ShowNewsAfterUpdate();

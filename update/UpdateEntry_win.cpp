@@ -3,7 +3,8 @@
 #include "app/Subsystems_win.h"
 
 void LoadUpdateSettings() {}
-void UpdateOnFirstOpening() {}
+bool InstallWaitingUpdate(const char*) { return false; }
+void RunDueUpdateCheck() {}
 void CheckForUpdates(HWND, const char*) {}
 void ShowNews(HWND, bool) {}
 bool ShowNewsAfterUpdate() { return false; }

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "app/AppContext_win.h"
 #include "app/PlatformRules.h"
 #include "app/Registry_win.h"
+#include "app/ResourceLoader_win.h"
+#include "app/Sound_win.h"
 #include "app/SystemQueries_win.h"
 #include "app/Visuals_win.h"
 #include "app/Win32Profile_win.h"
@@ -167,6 +172,58 @@ TEST(Menus, DefaultItemIsBoldAndItemZeroIsANoOp)
     EXPECT_TRUE(info.fState & MFS_DEFAULT);
     EXPECT_FALSE(SetDefaultMenuItem(menu, 99, false));
     DestroyMenu(menu);
+}
+
+TEST(OpenFileDialog, CancelEmptiesThePathAndTheDialogShowsItsTitleAndFilter)
+{
+    SetUiLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    std::string seenTitle, seenFilter;
+    DWORD thread = GetCurrentThreadId();
+    std::thread closer([&] {
+        for (int i = 0; i < 300; ++i) {
+            Sleep(20);
+            HWND dialog = FindWindowA("#32770", nullptr);
+            if (!dialog || GetWindowThreadProcessId(dialog, nullptr) != thread)
+                continue;
+            char text[128] = {};
+            GetWindowTextA(dialog, text, sizeof text);
+            seenTitle = text;
+            // The file-type box of the common dialog.
+            HWND types = GetDlgItem(dialog, 0x470 /* cmb1 */);
+            if (types) {
+                SendMessageA(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+                seenFilter = text;
+            }
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+    });
+    std::string path = wt::ProgramFolder() + "notify.wav";
+    bool chosen = ChooseOpenFile(nullptr, path, 1);
+    closer.join();
+    EXPECT_FALSE(chosen);
+    EXPECT_TRUE(path.empty());
+    EXPECT_EQ(seenTitle, LoadText(1140));
+    EXPECT_EQ(seenFilter, "Wav files");
+}
+
+TEST(Sound, ANameWithoutAFolderLiesBesideTheProgram)
+{
+    App().programPath = "C:\\Apps\\Quorvane\\Quorvane.exe";
+    EXPECT_EQ(SoundFilePath("notify.wav"), "C:\\Apps\\Quorvane\\notify.wav");
+    EXPECT_EQ(SoundFilePath("D:\\sounds\\ding.wav"), "D:\\sounds\\ding.wav");
+    App().programPath.clear();
+}
+
+TEST(WindowPlacement, HideToTrayAndBack)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "tray", WS_POPUP | WS_VISIBLE, 10, 10, 200, 120, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    HideToTray(window);
+    EXPECT_FALSE(IsWindowVisible(window));
+    ShowFromTray(window);
+    EXPECT_TRUE(IsWindowVisible(window));
+    DestroyWindow(window);
 }
 
 } // namespace
