@@ -51,8 +51,6 @@ void DrawClassic(HDC dc, CaptionButton button, bool hot, bool pinOn, const RECT&
     RECT r = rect;
     if (button != CaptionButton::Pin) {
         DrawFrameControl(dc, &r, DFC_CAPTION, FrameGlyph(button) | (hot ? DFCS_HOT : 0));
-        if (hot)
-            DrawHotOutline(dc, rect);
         return;
     }
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (hot ? DFCS_HOT : 0));
@@ -60,8 +58,6 @@ void DrawClassic(HDC dc, CaptionButton button, bool hot, bool pinOn, const RECT&
         DrawBitmapCentred(dc, picture, rect);
     else
         DrawPinGlyph(dc, rect, pinOn);
-    if (hot)
-        DrawHotOutline(dc, rect);
 }
 
 void Deliver(HWND to, UINT message, WPARAM wParam, LPARAM lParam, bool post)
@@ -121,6 +117,9 @@ void DrawCaptionButtons(HWND window, HDC dc, const CaptionOptions& options, Capt
         bool isHot = button == hot;
         if (!themed || !DrawThemed(window, dc, button, isHot, options.pinOn, rect))
             DrawClassic(dc, button, isHot, options.pinOn, rect, *resources);
+        // Themes and the classic look may draw the state under the mouse alike.
+        if (isHot)
+            DrawHotOutline(dc, rect);
     }
 }
 

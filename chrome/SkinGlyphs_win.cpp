@@ -1,6 +1,7 @@
 #include "chrome/SkinGlyphs_win.h"
 
 #include "chrome/GdiTools_win.h"
+#include "chrome/SkinColours.h"
 
 void DrawPinGlyph(HDC dc, const RECT& b, bool on)
 {
@@ -27,7 +28,7 @@ void DrawPinGlyph(HDC dc, const RECT& b, bool on)
 
 void DrawHotOutline(HDC dc, const RECT& rect)
 {
-    UniqueBrush brush(CreateSolidBrush(GetSysColor(COLOR_HOTLIGHT)));
+    UniqueBrush brush(CreateSolidBrush(ToColorRef(chrome::kTabFace)));
     RECT inner = rect;
     FrameRect(dc, &inner, brush.Get());
 }

@@ -5,7 +5,7 @@
 
 // A push pin: lying on its side when off, pressed in (seen from above) when on.
 void DrawPinGlyph(HDC dc, const RECT& button, bool on);
-// A one-pixel frame in the system's hot-tracking colour just inside rect.
+// A one-pixel frame in the skin's accent colour just inside rect.
 void DrawHotOutline(HDC dc, const RECT& rect);
 // Squares off the bottom of the title tab where it meets the panel.
 void DrawTabFoot(HDC dc, const RECT& tab, int top, COLORREF face);
