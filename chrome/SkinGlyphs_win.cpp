@@ -33,11 +33,15 @@ void DrawHotOutline(HDC dc, const RECT& rect)
     FrameRect(dc, &inner, brush.Get());
 }
 
-void DrawTabFoot(HDC dc, const RECT& tab, int top, COLORREF face)
+void DrawTabFoot(HDC dc, const RECT& tab, int top, COLORREF face, COLORREF outline)
 {
     if (top >= tab.bottom)
         return;
     RECT foot = {tab.left, top, tab.right, tab.bottom};
-    UniqueBrush brush(CreateSolidBrush(face));
+    UniqueBrush brush(CreateSolidBrush(outline));
     FillRect(dc, &foot, brush.Get());
+    foot.left += 1;
+    foot.right -= 1;
+    UniqueBrush inner(CreateSolidBrush(face));
+    FillRect(dc, &foot, inner.Get());
 }

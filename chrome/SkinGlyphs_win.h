@@ -8,4 +8,4 @@ void DrawPinGlyph(HDC dc, const RECT& button, bool on);
 // A one-pixel frame in the skin's accent colour just inside rect.
 void DrawHotOutline(HDC dc, const RECT& rect);
 // Squares off the bottom of the title tab where it meets the panel.
-void DrawTabFoot(HDC dc, const RECT& tab, int top, COLORREF face);
+void DrawTabFoot(HDC dc, const RECT& tab, int top, COLORREF face, COLORREF outline);

@@ -72,12 +72,14 @@ void DrawProgramCaption(HWND window, HDC dc, const chrome::BackgroundLayout& lay
 void DrawTitleTab(HDC dc, const chrome::BackgroundLayout& layout, const std::string& text, const SkinResources& res)
 {
     const COLORREF face = ToColorRef(chrome::kTabFace);
-    RoundedFill(dc, layout.tab, face, face);
+    // Outlined in the panel's colour, so that the tab stands out on any caption colour.
+    const COLORREF outline = ToColorRef(chrome::kPanelColour);
+    RoundedFill(dc, layout.tab, face, outline);
     RECT tab = {layout.tab.left, layout.tab.top, layout.tab.right, layout.tab.bottom};
     if (HBITMAP picture = res.TabPicture())
         DrawBitmapAt(dc, layout.tabPicture.x, layout.tabPicture.y, picture);
     else
-        DrawTabFoot(dc, tab, layout.tabPicture.y, face);
+        DrawTabFoot(dc, tab, layout.tabPicture.y, face, outline);
     RECT where = {layout.tabText.x, layout.tabText.y, tab.right, tab.bottom};
     DrawTextAt(dc, res.CaptionFont(), text, where, ToColorRef(chrome::kTabText), DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
