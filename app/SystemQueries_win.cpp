@@ -1,13 +1,14 @@
 #include "app/SystemQueries_win.h"
 
 #include <commdlg.h>
-#include <wininet.h>
 
 #include "app/BrowserCommand.h"
 #include "app/PlatformRules.h"
 #include "app/Registry_win.h"
 #include "app/ResourceLoader_win.h"
 #include "app/TextUtil.h"
+#include "app/WinHandles_win.h"
+#include "app/WinInetApi_win.h"
 #include "resources/ResourceIds.h"
 
 std::string DefaultBrowserProgram()
@@ -30,17 +31,19 @@ std::string BrowserProgramOrDefault()
 
 bool IsOfflineMode()
 {
+    const WinInetApi* inet = WinInet();
     INTERNET_CONNECTED_INFO info = {};
     DWORD size = sizeof info;
-    if (!InternetQueryOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, &info, &size))
+    if (!inet || !inet->InternetQueryOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, &info, &size))
         return false;
     return (info.dwConnectedState & INTERNET_STATE_DISCONNECTED_BY_USER) != 0;
 }
 
 bool IsConnected()
 {
+    const WinInetApi* inet = WinInet();
     DWORD flags = 0;
-    return InternetGetConnectedState(&flags, 0) != FALSE;
+    return inet && inet->InternetGetConnectedState(&flags, 0) != FALSE;
 }
 
 bool ChooseOpenFile(HWND owner, std::string& path, int kind)
@@ -61,7 +64,13 @@ bool ChooseOpenFile(HWND owner, std::string& path, int kind)
     ofn.lpstrInitialDir = folder.c_str();
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&ofn)) {
+    // The common dialogs are loaded when first asked for, not at start-up.
+    using GetOpenFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    static HMODULE dialogs = LoadLibraryA("comdlg32.dll");
+    auto getOpenFileName = dialogs ? reinterpret_cast<GetOpenFileNameFn>(
+                                         reinterpret_cast<void*>(GetProcAddress(dialogs, "GetOpenFileNameA")))
+                                   : nullptr;
+    if (!getOpenFileName || !getOpenFileName(&ofn)) {
         path.clear();
         return false;
     }
