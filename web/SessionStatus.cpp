@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "web/StatusTextIds.h"
+#include "resources/ResourceIds.h"
 #include "web/WinInetValues.h"
 
 namespace {
@@ -33,23 +33,23 @@ StatusTextChoice ChooseStatusText(std::uint32_t status, std::uint32_t infoLength
     using A = StatusTextChoice::Argument;
     using Act = StatusTextChoice::Action;
     switch (status) {
-    case inet::kStatusResolvingName: return Show(IDS_STATUS_RESOLVING_NAME, A::InfoText);
-    case inet::kStatusNameResolved: return Show(IDS_STATUS_NAME_RESOLVED, A::InfoText);
-    case inet::kStatusConnectingToServer: return Show(IDS_STATUS_CONNECTING);
-    case inet::kStatusConnectedToServer: return Show(IDS_STATUS_CONNECTED);
-    case inet::kStatusSendingRequest: return Show(IDS_STATUS_SENDING_REQUEST);
-    case inet::kStatusRequestSent: return Show(IDS_STATUS_REQUEST_SENT);
+    case inet::kStatusResolvingName: return Show(IDS_HTTP_RESOLVING, A::InfoText);
+    case inet::kStatusNameResolved: return Show(IDS_HTTP_RESOLVED, A::InfoText);
+    case inet::kStatusConnectingToServer: return Show(IDS_HTTP_CONNECTING);
+    case inet::kStatusConnectedToServer: return Show(IDS_HTTP_CONNECTED);
+    case inet::kStatusSendingRequest: return Show(IDS_HTTP_SENDING);
+    case inet::kStatusRequestSent: return Show(IDS_HTTP_SENT);
     case inet::kStatusReceivingResponse: return With(Act::Keep);
-    case inet::kStatusResponseReceived: return Show(IDS_STATUS_RESPONSE_RECEIVED);
-    case inet::kStatusClosingConnection: return Show(IDS_STATUS_CLOSING_CONNECTION);
-    case inet::kStatusConnectionClosed: return Show(IDS_STATUS_CONNECTION_CLOSED);
+    case inet::kStatusResponseReceived: return Show(IDS_HTTP_RESPONSE);
+    case inet::kStatusClosingConnection: return Show(IDS_HTTP_CLOSING);
+    case inet::kStatusConnectionClosed: return Show(IDS_HTTP_CLOSED);
     case inet::kStatusHandleCreated: return With(Act::Clear);
     case inet::kStatusHandleClosing: return With(Act::Keep);
     case inet::kStatusRequestComplete:
         // The asynchronous result is two 32-bit fields; any other size has nothing to show.
-        return infoLength == 8 ? Show(IDS_STATUS_REQUEST_COMPLETE_EX, A::CompletionFields)
-                               : Show(IDS_STATUS_REQUEST_COMPLETE);
-    default: return Show(IDS_STATUS_UNKNOWN, A::StatusValue);
+        return infoLength == 8 ? Show(IDS_HTTP_COMPLETE_RESULT, A::CompletionFields)
+                               : Show(IDS_HTTP_COMPLETE);
+    default: return Show(IDS_HTTP_UNKNOWN, A::StatusValue);
     }
 }
 
@@ -71,10 +71,10 @@ ReadProgress DescribeReadProgress(long long totalBytes, std::uint32_t elapsedMil
     std::uint32_t seconds = elapsedMilliseconds / 1000;
     if (seconds > 0) {
         progress.withRate = true;
-        progress.stringId = IDS_STATUS_READ_RATE;
+        progress.stringId = IDS_HTTP_READ_RATE;
         progress.kilobytesPerSecond = static_cast<double>(totalBytes) / 1024.0 / seconds;
     } else {
-        progress.stringId = IDS_STATUS_READ_BYTES;
+        progress.stringId = IDS_HTTP_READ;
     }
     return progress;
 }

@@ -4,26 +4,26 @@
 
 #include <string>
 
-#include "web/StatusTextIds.h"
+#include "resources/ResourceIds.h"
 
 TEST(SessionStatus, EachNotificationGivesItsText)
 {
     using Act = StatusTextChoice::Action;
     using Arg = StatusTextChoice::Argument;
     struct Case { std::uint32_t status; Act action; int id; Arg argument; } cases[] = {
-        {10, Act::Show, IDS_STATUS_RESOLVING_NAME, Arg::InfoText},
-        {11, Act::Show, IDS_STATUS_NAME_RESOLVED, Arg::InfoText},
-        {20, Act::Show, IDS_STATUS_CONNECTING, Arg::None},
-        {21, Act::Show, IDS_STATUS_CONNECTED, Arg::None},
-        {30, Act::Show, IDS_STATUS_SENDING_REQUEST, Arg::None},
-        {31, Act::Show, IDS_STATUS_REQUEST_SENT, Arg::None},
+        {10, Act::Show, IDS_HTTP_RESOLVING, Arg::InfoText},
+        {11, Act::Show, IDS_HTTP_RESOLVED, Arg::InfoText},
+        {20, Act::Show, IDS_HTTP_CONNECTING, Arg::None},
+        {21, Act::Show, IDS_HTTP_CONNECTED, Arg::None},
+        {30, Act::Show, IDS_HTTP_SENDING, Arg::None},
+        {31, Act::Show, IDS_HTTP_SENT, Arg::None},
         {40, Act::Keep, 0, Arg::None},
-        {41, Act::Show, IDS_STATUS_RESPONSE_RECEIVED, Arg::None},
-        {50, Act::Show, IDS_STATUS_CLOSING_CONNECTION, Arg::None},
-        {51, Act::Show, IDS_STATUS_CONNECTION_CLOSED, Arg::None},
+        {41, Act::Show, IDS_HTTP_RESPONSE, Arg::None},
+        {50, Act::Show, IDS_HTTP_CLOSING, Arg::None},
+        {51, Act::Show, IDS_HTTP_CLOSED, Arg::None},
         {60, Act::Clear, 0, Arg::None},
         {70, Act::Keep, 0, Arg::None},
-        {12, Act::Show, IDS_STATUS_UNKNOWN, Arg::StatusValue},
+        {12, Act::Show, IDS_HTTP_UNKNOWN, Arg::StatusValue},
     };
     for (const Case& c : cases) {
         StatusTextChoice choice = ChooseStatusText(c.status, 4);
@@ -31,9 +31,9 @@ TEST(SessionStatus, EachNotificationGivesItsText)
         EXPECT_EQ(choice.stringId, c.id) << c.status;
         EXPECT_EQ(choice.argument, c.argument) << c.status;
     }
-    EXPECT_EQ(ChooseStatusText(100, 8).stringId, IDS_STATUS_REQUEST_COMPLETE_EX);
+    EXPECT_EQ(ChooseStatusText(100, 8).stringId, IDS_HTTP_COMPLETE_RESULT);
     EXPECT_EQ(ChooseStatusText(100, 8).argument, Arg::CompletionFields);
-    EXPECT_EQ(ChooseStatusText(100, 4).stringId, IDS_STATUS_REQUEST_COMPLETE);
+    EXPECT_EQ(ChooseStatusText(100, 4).stringId, IDS_HTTP_COMPLETE);
     EXPECT_EQ(ChooseStatusText(100, 0).argument, Arg::None);
 }
 
@@ -48,11 +48,11 @@ TEST(SessionStatus, ProgressShowsARateFromTheFirstWholeSecond)
 {
     ReadProgress early = DescribeReadProgress(4095, 999);
     EXPECT_FALSE(early.withRate);
-    EXPECT_EQ(early.stringId, IDS_STATUS_READ_BYTES);
+    EXPECT_EQ(early.stringId, IDS_HTTP_READ);
     EXPECT_EQ(early.totalBytes, 4095);
     ReadProgress later = DescribeReadProgress(10240, 2500);
     EXPECT_TRUE(later.withRate);
-    EXPECT_EQ(later.stringId, IDS_STATUS_READ_RATE);
+    EXPECT_EQ(later.stringId, IDS_HTTP_READ_RATE);
     EXPECT_DOUBLE_EQ(later.kilobytesPerSecond, 5.0);
     EXPECT_EQ(FormatStatusText("Read %d bytes (%0.1f Kb/s)", later.totalBytes, later.kilobytesPerSecond),
               "Read 10240 bytes (5.0 Kb/s)");

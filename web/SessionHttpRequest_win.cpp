@@ -1,0 +1,227 @@
+#include "web/SessionHttpRequest_win.h"
+
+#include <cstdarg>
+
+#include "app/AppContext_win.h"
+#include "app/ResourceLoader_win.h"
+#include "web/SessionStatus.h"
+
+namespace {
+
+// Chunks of 4095 bytes into a block of 4096.
+constexpr DWORD kChunkBlock = 4096;
+constexpr DWORD kChunkAsk = kChunkBlock - 1;
+// Error texts of the platform are kept to this length.
+constexpr std::size_t kErrorTextChars = 255;
+
+class GlobalBlock {
+public:
+    explicit GlobalBlock(SIZE_T size) : memory_(GlobalAlloc(GMEM_FIXED, size)) {}
+    ~GlobalBlock()
+    {
+        if (memory_)
+            GlobalFree(memory_);
+    }
+    GlobalBlock(const GlobalBlock&) = delete;
+    GlobalBlock& operator=(const GlobalBlock&) = delete;
+    char* Data() const { return static_cast<char*>(static_cast<void*>(memory_)); }
+
+private:
+    HGLOBAL memory_;
+};
+
+std::string FormatById(UINT id, std::va_list arguments)
+{
+    std::string format = LoadText(id, kStatusTextBufferSize - 1);
+    return FormatStatusTextV(format.c_str(), arguments);
+}
+
+}  // namespace
+
+// ---- StatusSession
+
+StatusSession::StatusSession(const std::string& agentName, HWND statusWindow, const HttpTimeouts& timeouts)
+    : statusWindow_(statusWindow)
+{
+    const char* agent = agentName.empty() ? kDefaultAgentName : agentName.c_str();
+    handle_.Reset(InternetOpenA(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    if (!handle_)
+        return;
+    ApplyTimeouts(handle_.Get(), timeouts);
+    // Without notifications the session still works, only without status texts.
+    InternetSetStatusCallbackA(handle_.Get(), Callback);
+}
+
+StatusSession::~StatusSession()
+{
+    if (handle_)
+        InternetSetStatusCallbackA(handle_.Get(), nullptr);
+}
+
+void StatusSession::SetStatusText(const std::string& text)
+{
+    statusText_ = text.size() < kStatusTextBufferSize ? text : text.substr(0, kStatusTextBufferSize - 1);
+    // A notification from another thread must not wait for this thread's window.
+    if (!statusWindow_ || GetCurrentThreadId() != thread_ || !IsWindow(statusWindow_))
+        return;
+    SetWindowTextA(statusWindow_, statusText_.c_str());
+    RedrawWindow(statusWindow_, nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+}
+
+void StatusSession::SetStatusTextById(UINT id, ...)
+{
+    std::va_list arguments;
+    va_start(arguments, id);
+    std::string text = FormatById(id, arguments);
+    va_end(arguments);
+    SetStatusText(text);
+}
+
+void StatusSession::OnStatusCallback(DWORD status, const void* info, DWORD infoLength)
+{
+    StatusTextChoice choice = ChooseStatusText(status, infoLength);
+    using Act = StatusTextChoice::Action;
+    using Arg = StatusTextChoice::Argument;
+    if (choice.action == Act::Keep)
+        return;
+    if (choice.action == Act::Clear) {
+        SetStatusText(std::string());
+        return;
+    }
+    UINT id = static_cast<UINT>(choice.stringId);
+    switch (choice.argument) {
+    case Arg::InfoText:
+        SetStatusTextById(id, StatusInfoText(info, infoLength).c_str());
+        break;
+    case Arg::CompletionFields: {
+        const INTERNET_ASYNC_RESULT* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
+        unsigned fieldResult = result ? static_cast<unsigned>(result->dwResult) : 0u;
+        unsigned fieldError = result ? static_cast<unsigned>(result->dwError) : 0u;
+        SetStatusTextById(id, fieldResult, fieldError);
+        break;
+    }
+    case Arg::StatusValue:
+        SetStatusTextById(id, static_cast<int>(status));
+        break;
+    case Arg::None:
+        SetStatusTextById(id);
+        break;
+    }
+}
+
+void CALLBACK StatusSession::Callback(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD infoLength)
+{
+    if (StatusSession* session = reinterpret_cast<StatusSession*>(context))
+        session->OnStatusCallback(status, info, infoLength);
+}
+
+// ---- SessionHttpRequest
+
+SessionHttpRequest::SessionHttpRequest(std::uint32_t timeoutCeilingMs) : timeoutCeilingMs_(timeoutCeilingMs) {}
+
+SessionHttpRequest::~SessionHttpRequest()
+{
+    Close();
+}
+
+bool SessionHttpRequest::Open(const std::string& agentName, StatusWindow statusWindow)
+{
+    Close();
+    session_ = std::make_unique<StatusSession>(agentName, static_cast<HWND>(statusWindow),
+                                               LimitTimeouts(HttpTimeouts(), timeoutCeilingMs_));
+    if (!session_->Ok())
+        session_.reset();
+    return session_ != nullptr;
+}
+
+void SessionHttpRequest::Close()
+{
+    session_.reset();
+}
+
+bool SessionHttpRequest::Get(const HttpRequest& request, std::string& content, StatusWindow statusWindow)
+{
+    content.clear();
+    if (!session_ && !Open(request.agentName, statusWindow))
+        return false;
+    if (statusWindow)
+        session_->SetStatusWindow(static_cast<HWND>(statusWindow));
+    HttpTimeouts timeouts = LimitTimeouts(request.timeouts, timeoutCeilingMs_);
+    ApplyTimeouts(session_->Handle(), timeouts);
+
+    UniqueInternet connection, file;
+    HttpExchange get;
+    bool secure = false;
+    bool opened = false;
+    if (GetObjectOf(request.address, get.host, get.port, secure, get.object)) {
+        get.verb = "GET";
+        get.requestFlags = request.requestFlags | (secure ? INTERNET_FLAG_SECURE : 0);
+        get.acceptType = request.acceptType;
+        get.timeouts = timeouts;
+        get.context = session_->Context();
+        opened = SendHttpExchange(session_->Handle(), get, connection, file);
+    } else {
+        file.Reset(InternetOpenUrlA(session_->Handle(), request.address.c_str(), nullptr, 0,
+                                    request.requestFlags, session_->Context()));
+        opened = static_cast<bool>(file);
+    }
+    if (!opened) {
+        errorText_ = InternetErrorText(GetLastError(), kErrorTextChars);
+        session_->SetStatusText(errorText_);
+        return false;
+    }
+    bool ok = ReadAll(file.Get(), content);
+    file.Reset();
+    connection.Reset();
+    if (ok)
+        session_->SetStatusText(std::string());
+    return ok;
+}
+
+bool SessionHttpRequest::ReadAll(HINTERNET file, std::string& content)
+{
+    GlobalBlock block(kChunkBlock);
+    if (!block.Data())
+        return false;
+    DWORD started = GetTickCount();
+    bool pumping = true;
+    for (;;) {
+        if (pumping)
+            pumping = PumpWaitingMessages();
+        DWORD read = 0;
+        if (!InternetReadFile(file, block.Data(), kChunkAsk, &read)) {
+            errorText_ = InternetErrorText(GetLastError(), kErrorTextChars);
+            session_->SetStatusText(errorText_);
+            return false;
+        }
+        if (read == 0)
+            return true;
+        content.append(block.Data(), read);
+        ReadProgress progress =
+            DescribeReadProgress(static_cast<long long>(content.size()), GetTickCount() - started);
+        if (progress.withRate)
+            session_->SetStatusTextById(static_cast<UINT>(progress.stringId), progress.totalBytes,
+                                        progress.kilobytesPerSecond);
+        else
+            session_->SetStatusTextById(static_cast<UINT>(progress.stringId), progress.totalBytes);
+    }
+}
+
+bool PumpWaitingMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            break;
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        HWND dialog = Windows().pretranslate;
+        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return true;
+}
