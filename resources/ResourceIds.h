@@ -19,11 +19,29 @@
 
 // ---- Menus ----
 #define IDR_TRAY_MENU           109
+#define IDR_TREE_MENU           140   // the launcher tree's context menu (first popup)
 
 // ---- Dialogs ----
 #define IDD_LAUNCHER_SMALL      129   // the launcher as a compact bar
 #define IDD_LAUNCHER_TREE       138   // the launcher with its tree of recent items
 #define IDD_ABOUT               103
+#define IDD_CLOSE_NOTICE        159   // "still running in the tray", when the launcher closes
+
+// Controls of the launcher (dialogs 129 and 138; the tree in 138 only). Go is IDOK.
+#define IDC_LAUNCHER_TEXT       1000
+#define IDC_LAUNCHER_ALL        1002
+#define IDC_LAUNCHER_GO_WITH    1010
+#define IDC_LAUNCHER_SETUP      1011
+#define IDC_LAUNCHER_GO_TO_URL  1012
+#define IDC_LAUNCHER_GO_TO      1013
+#define IDC_LAUNCHER_WEBALERT   1014
+#define IDC_LAUNCHER_TREE       1016
+#define IDC_LAUNCHER_TRANSLATE  200
+#define IDC_LAUNCHER_BROWSER    201   // picture buttons: start the browser,
+#define IDC_LAUNCHER_CLOSE_OWN  202   // close the browsers the program started,
+#define IDC_LAUNCHER_CLOSE_ALL  203   // close every browser
+// Control of dialog 159.
+#define IDC_DONT_SHOW_AGAIN     1003
 
 // Controls of the about dialog.
 #define IDC_ABOUT_SITE          1002
@@ -57,6 +75,15 @@
 #define IDM_FAVORITES_HEADER    2022
 // "Go With" popup of the launcher (second popup): its first entry does nothing.
 #define IDM_CLOSE_LIST          2023
+// Commands of the launcher tree's context menu (menu 140)...
+#define IDM_TREE_OPEN           32776
+#define IDM_TREE_DELETE         32807
+// ...and those the code adds to it by group (texts from the string table).
+#define ID_ORGANIZE_FAVORITES   32808
+#define ID_ADD_FAVORITE         32811
+#define ID_TOGGLE_READ_MARK     32864
+// The caption's pin: toggle always-on-top.
+#define ID_TOGGLE_ON_TOP        32790
 // Internal commands (third popup), posted between windows.
 #define IDM_TRANSLATECLIP       32783
 #define IDM_NEWS                32787
