@@ -76,6 +76,13 @@ void PaintClient(HWND window, SkinnedWindow& skin, HDC dc)
     PaintBackground(window, buffer.Dc(), BackgroundOf(skin), skin.resources);
 }
 
+// Dialogs rarely clip their children: the background painted over them must be followed by
+// the children's own painting.
+void RepaintAll(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 POINT PointOf(LPARAM lParam)
 {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -83,11 +90,15 @@ POINT PointOf(LPARAM lParam)
 
 void OnMouseMove(HWND window, SkinnedWindow& skin, LPARAM lParam)
 {
-    if (HasCaptionButtons(skin)) {
-        skin.hot = CaptionMouseMove(window, PointOf(lParam), CaptionOf(skin), &skin.resources);
-    } else {
+    POINT p = PointOf(lParam);
+    chrome::CaptionButton hot = chrome::CaptionButton::None;
+    if (HasCaptionButtons(skin))
+        hot = chrome::CaptionButtonAt({p.x, p.y}, CaptionMetricsOf(window), skin.layout.extraButtons);
+    // The buttons are drawn again only when the one under the mouse changes.
+    if (hot != skin.hot)
+        skin.hot = CaptionMouseMove(window, p, CaptionOf(skin), &skin.resources);
+    else
         ForgetHoveredButton(window);
-    }
     if (!skin.trackingLeave) {
         TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
         skin.trackingLeave = TrackMouseEvent(&track) != FALSE;
@@ -146,7 +157,7 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         break;
     case WM_SIZE:
         // The panel, its shadow and the caption buttons follow the size.
-        InvalidateRect(window, nullptr, TRUE);
+        RepaintAll(window);
         break;
     case WM_NCDESTROY: {
         RemoveWindowSubclass(window, SkinProc, kSkinSubclassId);
@@ -180,7 +191,7 @@ void ApplySkin(HWND window, SkinLayout layout)
     SkinButtons(window);
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(App().largeIcon));
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(App().smallIcon));
-    InvalidateRect(window, nullptr, TRUE);
+    RepaintAll(window);
 }
 
 void ApplyDialogSkin(HWND dialog)

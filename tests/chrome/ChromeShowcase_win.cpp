@@ -1,7 +1,7 @@
 // Shows the skinned windows for a look at them (screenshots): a launcher-like dialog with a
 // hovered and a focused button, a plain dialog with the dialog skin, and one docked at the
 // top edge. Arguments: how long to stay (ms), then "fr" for French texts, "classic" to draw
-// without the visual style.
+// without the visual style, "about" for the program's about box instead.
 #include <windows.h>
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "TestDialog_win.h"
+#include "app/AboutDialog_win.h"
 #include "app/AppContext_win.h"
 #include "app/OptionRecord.h"
 #include "app/ResourceLoader_win.h"
@@ -33,6 +34,12 @@ void Pump(DWORD forMs)
     }
 }
 
+void CALLBACK EndAbout(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (HWND about = FindWindowA("#32770", nullptr))
+        PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+}
+
 void Classic(HWND window)
 {
     using SetThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
@@ -50,7 +57,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     InitCommonControlsEx(&controls);
     DWORD stay = __argc > 1 ? static_cast<DWORD>(std::atoi(__argv[1])) : 5000;
     bool classic = false;
+    bool about = false;
     for (int i = 2; i < __argc; ++i) {
+        if (std::strcmp(__argv[i], "about") == 0)
+            about = true;
         if (std::strcmp(__argv[i], "fr") == 0)
             SetUiLanguage(MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
         if (std::strcmp(__argv[i], "classic") == 0)
@@ -62,6 +72,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     app.largeIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LARGE), IMAGE_ICON, 32, 32, 0));
     app.backgroundBrush.Reset(CreateSolidBrush(RGB(220, 227, 245)));
     Options().OnTop = 1;
+    if (about) {
+        SetTimer(nullptr, 0, stay, EndAbout);
+        ShowAboutDialog(nullptr);
+        return 0;
+    }
 
     chrome_test::TestDialog launcher(chrome_test::TestDialogOptions{true, 230, 96});
     chrome_test::TestDialog plain(chrome_test::TestDialogOptions{false, 200, 90});

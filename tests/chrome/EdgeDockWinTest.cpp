@@ -210,9 +210,9 @@ TEST_F(DockTest, HoverTimerRestartsWithEachMoveAndNeedsTheCursorStillThere)
     POINT rim = {(docked.left + docked.right) / 2, docked.bottom - 1};
     SetCursorPos(rim.x, rim.y);
     // Moving on the rim keeps restarting the timer.
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 12; ++i) {
         PostMessageA(Window(), WM_NCMOUSEMOVE, HTBORDER, MAKELPARAM(rim.x, rim.y));
-        wt::PumpMessages(100);
+        wt::PumpMessages(50);
         EXPECT_EQ(DockPhaseOf(Window()), DockPhase::Docked) << i;
     }
     // The mouse goes on before the timer fires: the window stays docked.
