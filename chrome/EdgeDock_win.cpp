@@ -24,6 +24,9 @@ struct DockedWindow {
     chrome::DockState state;
     chrome::DockEdge edge = chrome::DockEdge::Top;   // of the current or last slide away
     bool topmostBefore = false;
+    // Where the cursor was when the window arrived at its edge: the system reports a window
+    // moving under a resting mouse as a mouse movement, which must not bring it back at once.
+    POINT restingCursor = {-32768, -32768};
 };
 
 LRESULT CALLBACK DockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) noexcept;
@@ -114,8 +117,10 @@ void Move(HWND window, DockedWindow& dock, chrome::Point at, bool last)
     if (!last)
         return;
     KillTimer(window, kSlideTimer);
-    if (away)
+    if (away) {
         RaiseTopmostTaskbar();
+        GetCursorPos(&dock.restingCursor);
+    }
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
@@ -165,6 +170,16 @@ void FollowWorkArea(HWND window, DockedWindow& dock)
     SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+bool MouseMoved(DockedWindow& dock)
+{
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    if (cursor.x == dock.restingCursor.x && cursor.y == dock.restingCursor.y)
+        return false;
+    dock.restingCursor = {-32768, -32768};
+    return true;
+}
+
 bool IsSizingHit(LRESULT hit)
 {
     return hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
@@ -189,7 +204,7 @@ LRESULT CALLBACK DockProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_NCMOUSEMOVE:
     case WM_MOUSEMOVE:
-        if (dock.state.ArmsHoverTimer())
+        if (dock.state.ArmsHoverTimer() && MouseMoved(dock))
             SetTimer(window, kHoverOpenTimer, chrome::kHoverOpenDelayMs, nullptr);
         break;
     case WM_TIMER:
