@@ -281,6 +281,9 @@ bool SlideBack(HWND window)
     bool topmost = dock->setup.onTop ? dock->setup.onTop() : dock->topmostBefore;
     if (!topmost)
         SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A window hidden meanwhile (zoomed into the tray) comes back into view too.
+    if (!IsWindowVisible(window))
+        ShowWindow(window, SW_SHOWNOACTIVATE);
     // The rim goes with the first move.
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     StartTimer(window, *dock);
