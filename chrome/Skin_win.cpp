@@ -123,7 +123,7 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_PRINTCLIENT:
         PaintClient(window, skin, reinterpret_cast<HDC>(wParam));
-        break;
+        return 0;
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(StaticColour(reinterpret_cast<HDC>(wParam)));
     case WM_DRAWITEM: {
