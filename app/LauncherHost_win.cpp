@@ -7,6 +7,7 @@
 #include "app/Subsystems_win.h"
 #include "app/SystemQueries_win.h"
 #include "app/WindowPlacement_win.h"
+#include "chrome/LauncherChrome_win.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -24,10 +25,9 @@ void OpenLauncher()
     }
 
     if (HWND launcher = app.launcherWindow) {
-        if (LauncherDockedAway() && options.CloseAfter == 0)
-            SlideLauncherOut();
-        else
-            ShowFromTray(launcher);
+        // Out of its edge when docked there, else from the tray. A launcher docked before
+        // CloseAfter was switched on comes out of its edge too, never shown off screen.
+        BringLauncherBack(launcher);
         ForceForeground(launcher);
         SetFocus(GetDlgItem(launcher, kLauncherTextBox));
         return;

@@ -7,15 +7,6 @@
 
 class Profile;
 
-// Bits of OptionRecord::dockState: where the launcher waits half hidden.
-enum DockStateBits {
-    DOCK_LEFT = 1,
-    DOCK_RIGHT = 2,
-    DOCK_TOP = 4,
-    DOCK_BOTTOM = 8,
-    DOCK_HIDDEN = 16,   // slid away into its edge
-};
-
 struct OptionRecord {
     OptionRecord();
     ~OptionRecord();
@@ -120,7 +111,6 @@ struct OptionRecord {
 
     // Run-time state, never saved.
     int miniBrowserKillPopupNow = 1;   // the current run's pop-up blocking
-    int dockState = 0;                 // DockStateBits of the launcher
     int ReferenceMinute = 0;           // minute of the day at start, for the WebAlert schedule
     bool launcherOpenedOnce = false;
     bool startedAfterUpdate = false;
