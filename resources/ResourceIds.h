@@ -16,9 +16,15 @@
 #define IDB_BUTTON_PLAY         192   // speaker: play the chosen sound
 #define IDB_CHECK_ON            213   // "Disable WebAlert" checked mark
 #define IDB_CHECK_OFF           214   // and its unchecked mark
+#define IDB_LOGO_GOOGLE         158   // logos of the translation services, 112 x 32
+#define IDB_LOGO_BABELFISH      165
+#define IDB_LOGO_VOILA          166
+#define IDB_LOGO_FREETRANSLATION 167
+#define IDB_LOGO_ALL            168   // all four services
 
 // ---- Menus ----
 #define IDR_TRAY_MENU           109
+#define IDR_RESULTS_MENU        164   // context menu of the translation results list
 #define IDR_TREE_MENU           140   // the launcher tree's context menu (first popup)
 
 // ---- Dialogs ----
@@ -51,6 +57,44 @@
 #define IDC_ABOUT_VERSION       1026
 #define IDC_ABOUT_CHECK_UPDATES 202
 #define IDC_ABOUT_NEWS          203
+
+// The translation window, its results list and its zoom dialog.
+#define IDD_TRANSLATOR          157
+#define IDD_TRANSLATE_RESULTS   162
+#define IDD_TRANSLATE_ZOOM      163
+
+// Controls of the translation window (some serve the results list too).
+#define IDC_TR_HELP             9
+#define IDC_TR_SERVICE          1000
+#define IDC_TR_CLOSE_AFTER      1003  // also in the results list
+#define IDC_TR_NO_CACHE         1007
+#define IDC_TR_SOURCE           1008
+#define IDC_TR_RESULT           1009
+#define IDC_TR_SEARCH           1010  // also in the results list
+#define IDC_TR_COPY             1011  // also in the results list
+#define IDC_TR_ZOOM             1012  // also in the results list
+#define IDC_TR_LOGO             1021
+#define IDC_TR_PROGRESS         1032
+#define IDC_TR_PAIR             1033
+#define IDC_TR_COMMAND_LABEL    1036
+
+// Controls of the results list.
+#define IDC_RESULTS_LIST        1004
+#define IDC_RESULTS_CLIPBOARD   1008  // hidden: the clipboard copy goes through it
+#define IDC_RESULTS_SOURCE      1009
+#define IDC_RESULTS_COUNT       1037
+#define IDC_RESULTS_PAIR        1039
+
+// Controls of the zoom dialog.
+#define IDC_ZOOM_TEXT           1008
+#define IDC_ZOOM_SERVICE        1009
+#define IDC_ZOOM_STATUS         1010
+
+// Commands of menu 164.
+#define ID_RESULTS_SEARCH       32778
+#define ID_RESULTS_COPY         32779
+#define ID_RESULTS_ZOOM         32780
+#define ID_RESULTS_CLOSE        32781
 
 // ---- Commands of menu 109 ----
 // Tray menu (first popup).
