@@ -30,7 +30,7 @@ struct ItemIdList {
     ~ItemIdList()
     {
         if (pidl)
-            CoTaskMemFree(pidl);
+            ILFree(pidl);   // the shell's allocator; keeps COM out of the program's imports
     }
 };
 

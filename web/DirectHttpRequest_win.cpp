@@ -1,4 +1,5 @@
 #include "web/DirectHttpRequest_win.h"
+#include "app/WinInetApi_win.h"
 
 #include <vector>
 
@@ -50,7 +51,7 @@ bool DirectHttpRequest::Open(const HttpRequest& request, HttpResponse& response)
         response.lastError = 0xFFFFFFFFu;
         return false;
     }
-    session_.Reset(InternetOpenA(request.agentName.c_str(), request.accessType, nullptr, nullptr, 0));
+    session_.Reset(inet::InternetOpenA(request.agentName.c_str(), request.accessType, nullptr, nullptr, 0));
     if (!session_) {
         response.lastError = GetLastError();
         return false;
@@ -69,7 +70,7 @@ bool DirectHttpRequest::OpenGet(const HttpRequest& request, const HttpTimeouts& 
     bool secure = false;
     if (!GetObjectOf(request.address, get.host, get.port, secure, get.object)) {
         // Other schemes are left to the platform, which knows them whole.
-        request_.Reset(InternetOpenUrlA(session_.Get(), request.address.c_str(), nullptr, 0,
+        request_.Reset(inet::InternetOpenUrlA(session_.Get(), request.address.c_str(), nullptr, 0,
                                         request.requestFlags, 0));
         return static_cast<bool>(request_);
     }
@@ -101,7 +102,7 @@ void DirectHttpRequest::ReadBody(std::size_t limit, HttpResponse& response)
     std::vector<char> chunk(kChunkBuffer);
     for (;;) {
         DWORD read = 0;
-        if (!InternetReadFile(request_.Get(), chunk.data(), kChunkAsk, &read)) {
+        if (!inet::InternetReadFile(request_.Get(), chunk.data(), kChunkAsk, &read)) {
             response.lastError = GetLastError();
             return;   // what came so far stays; the answer is not complete
         }

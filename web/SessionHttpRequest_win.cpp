@@ -1,4 +1,5 @@
 #include "web/SessionHttpRequest_win.h"
+#include "app/WinInetApi_win.h"
 
 #include <cstdarg>
 
@@ -44,18 +45,18 @@ StatusSession::StatusSession(const std::string& agentName, HWND statusWindow, co
     : statusWindow_(statusWindow)
 {
     const char* agent = agentName.empty() ? kDefaultAgentName : agentName.c_str();
-    handle_.Reset(InternetOpenA(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    handle_.Reset(inet::InternetOpenA(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!handle_)
         return;
     ApplyTimeouts(handle_.Get(), timeouts);
     // Without notifications the session still works, only without status texts.
-    InternetSetStatusCallbackA(handle_.Get(), Callback);
+    inet::InternetSetStatusCallbackA(handle_.Get(), Callback);
 }
 
 StatusSession::~StatusSession()
 {
     if (handle_)
-        InternetSetStatusCallbackA(handle_.Get(), nullptr);
+        inet::InternetSetStatusCallbackA(handle_.Get(), nullptr);
 }
 
 void StatusSession::SetStatusText(const std::string& text)
@@ -161,7 +162,7 @@ bool SessionHttpRequest::Get(const HttpRequest& request, std::string& content, S
         get.context = session_->Context();
         opened = SendHttpExchange(session_->Handle(), get, connection, file);
     } else {
-        file.Reset(InternetOpenUrlA(session_->Handle(), request.address.c_str(), nullptr, 0,
+        file.Reset(inet::InternetOpenUrlA(session_->Handle(), request.address.c_str(), nullptr, 0,
                                     request.requestFlags, session_->Context()));
         opened = static_cast<bool>(file);
     }
@@ -189,7 +190,7 @@ bool SessionHttpRequest::ReadAll(HINTERNET file, std::string& content)
         if (pumping)
             pumping = PumpWaitingMessages();
         DWORD read = 0;
-        if (!InternetReadFile(file, block.Data(), kChunkAsk, &read)) {
+        if (!inet::InternetReadFile(file, block.Data(), kChunkAsk, &read)) {
             errorText_ = InternetErrorText(GetLastError(), kErrorTextChars);
             session_->SetStatusText(errorText_);
             return false;

@@ -1,4 +1,5 @@
 #include "web/WinInet_win.h"
+#include "app/WinInetApi_win.h"
 
 #include <cstdio>
 
@@ -22,30 +23,30 @@ void ApplyTimeouts(HINTERNET handle, const HttpTimeouts& timeouts)
     if (!handle)
         return;
     DWORD connect = timeouts.connectMs, send = timeouts.sendMs, receive = timeouts.receiveMs;
-    InternetSetOptionA(handle, INTERNET_OPTION_CONNECT_TIMEOUT, &connect, sizeof connect);
-    InternetSetOptionA(handle, INTERNET_OPTION_SEND_TIMEOUT, &send, sizeof send);
-    InternetSetOptionA(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &receive, sizeof receive);
-    InternetSetOptionA(handle, INTERNET_OPTION_DATA_SEND_TIMEOUT, &send, sizeof send);
-    InternetSetOptionA(handle, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, &receive, sizeof receive);
+    inet::InternetSetOptionA(handle, INTERNET_OPTION_CONNECT_TIMEOUT, &connect, sizeof connect);
+    inet::InternetSetOptionA(handle, INTERNET_OPTION_SEND_TIMEOUT, &send, sizeof send);
+    inet::InternetSetOptionA(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &receive, sizeof receive);
+    inet::InternetSetOptionA(handle, INTERNET_OPTION_DATA_SEND_TIMEOUT, &send, sizeof send);
+    inet::InternetSetOptionA(handle, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, &receive, sizeof receive);
 }
 
 bool SendHttpExchange(HINTERNET session, const HttpExchange& exchange, UniqueInternet& connection,
                       UniqueInternet& request)
 {
-    connection.Reset(InternetConnectA(session, exchange.host.c_str(), exchange.port, nullptr, nullptr,
+    connection.Reset(inet::InternetConnectA(session, exchange.host.c_str(), exchange.port, nullptr, nullptr,
                                       INTERNET_SERVICE_HTTP, exchange.connectFlags, exchange.context));
     if (!connection)
         return false;
     ApplyTimeouts(connection.Get(), exchange.timeouts);
     const char* acceptTypes[] = {exchange.acceptType.c_str(), nullptr};
-    request.Reset(HttpOpenRequestA(connection.Get(), exchange.verb.c_str(), exchange.object.c_str(), nullptr,
+    request.Reset(inet::HttpOpenRequestA(connection.Get(), exchange.verb.c_str(), exchange.object.c_str(), nullptr,
                                    nullptr, acceptTypes, exchange.requestFlags, exchange.context));
     if (!request)
         return false;
     ApplyTimeouts(request.Get(), exchange.timeouts);
     // The body goes out as it stands, NUL bytes included, with its length.
     std::string body = exchange.body;
-    return HttpSendRequestA(request.Get(), exchange.headers.empty() ? nullptr : exchange.headers.c_str(),
+    return inet::HttpSendRequestA(request.Get(), exchange.headers.empty() ? nullptr : exchange.headers.c_str(),
                             static_cast<DWORD>(exchange.headers.size()), body.empty() ? nullptr : &body[0],
                             static_cast<DWORD>(body.size())) != FALSE;
 }
@@ -66,12 +67,12 @@ bool GetObjectOf(const std::string& address, std::string& host, std::uint16_t& p
 std::string QueryRawHeaders(HINTERNET request)
 {
     DWORD size = 0;
-    if (HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS, nullptr, &size, nullptr) ||
+    if (inet::HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS, nullptr, &size, nullptr) ||
         GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
         return std::string();
     std::string headers(size + 2, '\0');
     DWORD length = size;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS, &headers[0], &length, nullptr))
+    if (!inet::HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS, &headers[0], &length, nullptr))
         return std::string();
     headers.resize(length);
     // Whatever the platform counted, the list ends with an empty entry.

@@ -4,13 +4,15 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include "app/WinInetApi_win.h"
+
 #include <cstdint>
 #include <string>
 
 #include "app/WinHandles_win.h"
 #include "web/HttpRequest.h"
 
-struct CloseInternetFn { void operator()(HINTERNET h) const { InternetCloseHandle(h); } };
+struct CloseInternetFn { void operator()(HINTERNET h) const { inet::InternetCloseHandle(h); } };
 using UniqueInternet = UniqueWin<HINTERNET, CloseInternetFn>;
 
 // The shorter of the request's time-outs and a ceiling of the factory's (0: none).
