@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "launcher/ListTreeObserver.h"
+#include "translator/LanguagePair.h"
 
 class Profile;
 
@@ -90,7 +91,6 @@ private:
 
 // Names of the translation history's fields in the string table.
 constexpr int kLanguagePairFirstString = 1047;   // 1047 + pair, pairs 0..11
-constexpr int kLanguagePairCount = 12;
 constexpr int kWithString = 1080;                // "with"
 // The service's name by number 0..4 (1045, 1046, 1066, 1067, 1068); 0 for another number.
 int ServiceNameString(int service);
