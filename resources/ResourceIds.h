@@ -16,6 +16,9 @@
 #define IDB_BUTTON_PLAY         192   // speaker: play the chosen sound
 #define IDB_CHECK_ON            213   // "Disable WebAlert" checked mark
 #define IDB_CHECK_OFF           214   // and its unchecked mark
+#define IDB_TAB_PICTURE         155   // title tab of the launcher, lower left corner
+#define IDB_PIN_OFF             185   // pin caption button: not on top
+#define IDB_PIN_ON              186   // and on top
 #define IDB_LOGO_GOOGLE         158   // logos of the translation services, 112 x 32
 #define IDB_LOGO_BABELFISH      165
 #define IDB_LOGO_VOILA          166

@@ -10,8 +10,10 @@ after changing a drawing; the output is deterministic.
     bitmap 139  tree.bmp           six 18 x 18 images of the launcher tree, 24 bits
     bitmaps 141 150 169 191 192    16 x 16 picture buttons on light grey, 8 bits
     bitmaps 213 214                13 x 13 menu check marks, 24 bits
+    bitmap 155  tab.bmp            6 x 7 foot of the launcher's title tab, 24 bits
+    bitmaps 185 186                11 x 11 pin button faces, off and on, 8 bits
 
-The picture buttons are loaded with LR_LOADMAP3DCOLORS, which replaces the greys of a colour
+The picture buttons (and the pin faces, which want the same light grey) are loaded with LR_LOADMAP3DCOLORS, which replaces the greys of a colour
 table only; they are therefore written with a colour table (every 16 x 16 image has at most 256
 colours, so nothing is lost), and no pixel but the background uses one of the mapped greys.
 """
@@ -408,6 +410,50 @@ def tree_webalert():
     return c
 
 
+# The skin's pieces.
+
+PANEL = (220, 227, 245)
+PANEL_OUTLINE = (128, 128, 128)
+TAB_FACE = (30, 143, 255)
+
+
+def tab_foot():
+    """Squares the title tab's lower left corner into the panel below it.
+
+    Copied at the tab's left edge, 18 pixels below the caption line: four rows of tab face
+    with the tab's light outline on the left, the tab's bottom outline (which merges into the
+    panel), then two rows of panel with its grey edge, so that the tab's left edge and the
+    panel's run straight into each other instead of meeting at two rounded corners.
+    """
+    c = Canvas(6, 7, PANEL)
+    c.fill(rect(1, 0, 6, 4), TAB_FACE)
+    c.fill(rect(0, 5, 1, 7), PANEL_OUTLINE)
+    return c
+
+
+def pin(on):
+    """A push pin: lying on its side, needle to the left, when off; stuck in, needle down, when on.
+
+    Drawn along an axis u (needle tip 0 to cap 11) and across it v, then turned into place; the
+    edges sit on whole pixels so that the small picture stays crisp.
+    """
+    def part(u0, u1, v0, v1):
+        if on:
+            return lambda x, y: u0 <= 11 - y <= u1 and v0 <= x <= v1
+        return rect(u0, v0, u1, v1)
+
+    c = Canvas(11, 11, samples=8)
+    # Stuck in, part of the needle is hidden in what it holds.
+    c.fill(part(1 if on else 0, 4, 5, 6), (70, 74, 88))
+    c.fill(union(part(3, 6, 1, 10), part(5, 8, 3, 8), part(8, 11, 2, 9)), (120, 14, 14))
+    lit = vertical_gradient((255, 120, 104), (190, 20, 20), 2, 9)
+    colour = (lambda x, y: lit(y, x)) if on else lit
+    c.fill(union(part(4, 5, 2, 9), part(4, 9, 4, 7), part(9, 10, 3, 8)), colour)
+    # A glint on the lit side of the cap.
+    c.fill(part(9, 10, 3, 5), (255, 255, 255), 0.6)
+    return c
+
+
 # ------------------------------------------------------------------------------------------
 # File writers
 # ------------------------------------------------------------------------------------------
@@ -530,6 +576,11 @@ def main():
 
     write_bmp24(os.path.join(HERE, 'check_on.bmp'), flatten(check_box(True), (255, 255, 255)))
     write_bmp24(os.path.join(HERE, 'check_off.bmp'), flatten(check_box(False), (255, 255, 255)))
+
+    write_bmp24(os.path.join(HERE, 'tab.bmp'), tab_foot().rgb_rows())
+    for name, on in [('pin_off', False), ('pin_on', True)]:
+        rows = flatten(pin(on), grey, keep_exact=MAPPED_GREYS)
+        write_bmp8(os.path.join(HERE, name + '.bmp'), rows, grey)
 
 
 if __name__ == '__main__':

@@ -191,6 +191,46 @@ TEST(Art, PictureButtonsKeepTheGreyThatTheLoaderMaps) {
   }
 }
 
+TEST(Art, PinFacesFitTheSmallCaptionButtonOnItsMappedGrey) {
+  // Centred in a push-button frame of the smallest caption size (15 pixels, 2 of frame each
+  // side); the light grey is the one the loader can map to the button face.
+  const Rgb mapped[3] = {{128, 128, 128}, {192, 192, 192}, {223, 223, 223}};
+  Bitmap off = ReadBitmap(Art(Id("IDB_PIN_OFF")));
+  Bitmap on = ReadBitmap(Art(Id("IDB_PIN_ON")));
+  ASSERT_TRUE(off.valid);
+  ASSERT_TRUE(on.valid);
+  for (const Bitmap* b : {&off, &on}) {
+    EXPECT_LE(b->width, 11);
+    EXPECT_LE(b->height, 11);
+    EXPECT_EQ(b->bpp, 8);
+    EXPECT_TRUE(b->At(0, 0) == (Rgb{192, 192, 192}));
+    EXPECT_TRUE(b->At(b->width - 1, b->height - 1) == (Rgb{192, 192, 192}));
+    int mappedEntries = 0;
+    for (const Rgb& p : b->palette)
+      for (const Rgb& m : mapped) mappedEntries += p == m;
+    EXPECT_EQ(mappedEntries, 1);
+  }
+  ASSERT_EQ(on.pixels.size(), off.pixels.size());
+  int different = 0;
+  for (std::size_t i = 0; i < on.pixels.size(); ++i) different += !(on.pixels[i] == off.pixels[i]);
+  EXPECT_GT(different, 20) << "on and off look alike";
+}
+
+TEST(Art, TabFootUsesOnlyTheSkinColoursAndStaysLeftOfTheTabText) {
+  // Copied at the tab's left edge (x 5); the tab text starts at x 15.
+  Bitmap foot = ReadBitmap(Art(Id("IDB_TAB_PICTURE")));
+  ASSERT_TRUE(foot.valid);
+  EXPECT_EQ(foot.bpp, 24);
+  EXPECT_LE(foot.width, 10);
+  ASSERT_GE(foot.height, 6);
+  const Rgb panel{220, 227, 245}, outline{128, 128, 128}, face{30, 143, 255};
+  for (const Rgb& p : foot.pixels) EXPECT_TRUE(p == panel || p == outline || p == face);
+  EXPECT_TRUE(foot.At(0, 0) == panel) << "the tab's light outline";
+  EXPECT_TRUE(foot.At(1, 0) == face);
+  EXPECT_TRUE(foot.At(0, foot.height - 1) == outline) << "the panel's edge";
+  EXPECT_TRUE(foot.At(foot.width - 1, foot.height - 1) == panel);
+}
+
 TEST(Art, CheckMarksAreMenuSizedAndDiffer) {
   Bitmap on = ReadBitmap(Art(Id("IDB_CHECK_ON")));
   Bitmap off = ReadBitmap(Art(Id("IDB_CHECK_OFF")));

@@ -199,16 +199,18 @@ TEST(CompiledResources, PictureButtonsTakeTheButtonFaceColour) {
   COLORREF saved = GetSysColor(element);
   COLORREF face = RGB(12, 200, 34);
   ASSERT_TRUE(SetSysColors(1, &element, &face));
-  for (UINT id : {IDB_BUTTON_BROWSER, IDB_BUTTON_CLOSE_OWN, IDB_BUTTON_CLOSE_ALL,
-                  IDB_BUTTON_BROWSE, IDB_BUTTON_PLAY}) {
+  const std::map<UINT, int> sides = {{IDB_BUTTON_BROWSER, 16}, {IDB_BUTTON_CLOSE_OWN, 16},
+                                     {IDB_BUTTON_CLOSE_ALL, 16}, {IDB_BUTTON_BROWSE, 16},
+                                     {IDB_BUTTON_PLAY, 16}, {IDB_PIN_OFF, 11}, {IDB_PIN_ON, 11}};
+  for (const auto& [id, side] : sides) {
     HBITMAP plain = static_cast<HBITMAP>(
         LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
     HBITMAP mapped = static_cast<HBITMAP>(
         LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
     ASSERT_NE(plain, nullptr) << id;
     ASSERT_NE(mapped, nullptr) << id;
-    EXPECT_EQ(BitmapSize(mapped).cx, 16);
-    EXPECT_EQ(BitmapSize(mapped).cy, 16);
+    EXPECT_EQ(BitmapSize(mapped).cx, side) << id;
+    EXPECT_EQ(BitmapSize(mapped).cy, side) << id;
     EXPECT_EQ(CornerPixel(plain), RGB(192, 192, 192)) << id;
     EXPECT_EQ(CornerPixel(mapped), face) << id;
     DeleteObject(plain);
@@ -232,7 +234,7 @@ TEST(CompiledResources, IconsAndOtherBitmapsLoadAtTheirSizes) {
     }
   }
   const std::map<UINT, SIZE> sizes = {{IDB_TREE_IMAGES, {108, 18}}, {IDB_CHECK_ON, {13, 13}},
-                                      {IDB_CHECK_OFF, {13, 13}}};
+                                      {IDB_CHECK_OFF, {13, 13}}, {IDB_TAB_PICTURE, {6, 7}}};
   for (const auto& [id, size] : sizes) {
     HBITMAP bitmap = LoadBitmapA(Module(), MAKEINTRESOURCEA(id));
     ASSERT_NE(bitmap, nullptr) << id;
