@@ -14,10 +14,10 @@ HFONT CreateVerdana(int weight, bool italic)
                        "Verdana");
 }
 
-HBITMAP LoadPicture(UINT id)
+// flags LR_LOADMAP3DCOLORS for pictures on buttons: their light grey becomes the button face.
+HBITMAP LoadPicture(UINT id, UINT flags = LR_DEFAULTCOLOR)
 {
-    return static_cast<HBITMAP>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
-                                           LR_DEFAULTCOLOR));
+    return static_cast<HBITMAP>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags));
 }
 
 } // namespace
@@ -26,7 +26,7 @@ SkinResources::SkinResources()
     : bold_(CreateVerdana(FW_BOLD, false)),
       italic_(CreateVerdana(FW_NORMAL, true)),
       tab_(LoadPicture(kTabPictureId)),
-      pinOff_(LoadPicture(kPinOffPictureId)),
-      pinOn_(LoadPicture(kPinOnPictureId))
+      pinOff_(LoadPicture(kPinOffPictureId, LR_LOADMAP3DCOLORS)),
+      pinOn_(LoadPicture(kPinOnPictureId, LR_LOADMAP3DCOLORS))
 {
 }
