@@ -143,8 +143,19 @@ TEST_F(Program, ASecondStartHandsOverToTheRunningInstance)
     EXPECT_EQ(MainWindows().size(), 1u);
     EXPECT_EQ(tray.Count(NIM_ADD), 1) << "the second process adds no icon";
 
-    // The running instance got the double click and opened its launcher.
-    ASSERT_TRUE(wt::WaitUntil([&] { return wt::WindowsOfProcess(first_.Id()).size() > windowsBefore; }));
+    // The running instance got the double click and opened its launcher: a visible dialog of
+    // the first process with the launcher's text box.
+    HWND launcher = nullptr;
+    ASSERT_TRUE(wt::WaitUntil([&] {
+        for (HWND w : wt::WindowsOfProcess(first_.Id())) {
+            char name[16] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (std::string(name) == "#32770" && IsWindowVisible(w) && GetDlgItem(w, 1000))
+                launcher = w;
+        }
+        return launcher != nullptr;
+    }));
+    EXPECT_GT(wt::WindowsOfProcess(first_.Id()).size(), windowsBefore);
     ASSERT_TRUE(ExitFirst(main));
 }
 
