@@ -67,6 +67,8 @@ TEST_F(LauncherOpening, TheCompactBarOpensInFrontWithTheKeyboardInItsTextBox)
     EXPECT_EQ(Windows().pretranslate, launcher_) << "its keys go through the dialog manager";
     EXPECT_EQ(lt::WindowTextOf(launcher_), App().appTitle);
     EXPECT_EQ(Item(1016), nullptr);
+    EXPECT_EQ(GetWindowLongA(launcher_, GWL_STYLE) & WS_CAPTION, 0) << "the skin draws the only caption";
+    EXPECT_TRUE(GetWindowLongA(launcher_, GWL_STYLE) & WS_THICKFRAME) << "resizable";
     EXPECT_TRUE(GetWindowLongA(launcher_, GWL_EXSTYLE) & WS_EX_TOPMOST) << "OnTop is on by default";
     for (int id : {1, 1010, 1002, 1013, 1011, 1012, 200, 1014, 201, 202, 203}) {
         ASSERT_NE(Item(id), nullptr) << id;

@@ -79,6 +79,8 @@ TEST(LauncherDialogs, BothLayoutsHoldEveryControlInBothLanguages) {
       EXPECT_TRUE(HasStyle(*d, "WS_POPUP")) << layout;
       EXPECT_TRUE(HasStyle(*d, "WS_THICKFRAME")) << layout;
       EXPECT_FALSE(HasStyle(*d, "WS_CAPTION")) << layout;
+      // A CAPTION statement would give the window a system caption as well.
+      EXPECT_TRUE(d->caption.empty()) << layout;
       // The text box comes first, so that the keyboard starts there.
       EXPECT_EQ(d->controls.front().id, Id("IDC_LAUNCHER_TEXT")) << layout;
     }
