@@ -23,6 +23,7 @@
 #include "launcher/ProgramLaunchExecutor_win.h"
 #include "launcher/SubmitText_win.h"
 #include "resources/ResourceIds.h"
+#include "translator/TranslatorWindow_win.h"
 
 namespace {
 
@@ -161,9 +162,12 @@ void Translate(HWND dialog)
         HideAfterAction(dialog);
         return;
     }
-    OpenTranslator(dialog);
-    // The translation window has had its turn; the launcher goes whatever OnTop says.
-    if (IsWindow(dialog))
+    // The box's text, in the language and with the service the window used last.
+    SavedEntry request;
+    request.text = LauncherText(GetDlgItem(dialog, IDC_LAUNCHER_TEXT));
+    const bool opened = OpenTranslationWindow(dialog, &request) != -1;
+    // The window has had its turn; the launcher goes whatever OnTop says.
+    if (opened && IsWindow(dialog))
         SendMessageA(dialog, UM_CLOSELAUNCHER, 1, 0);
 }
 
@@ -176,6 +180,17 @@ void ToggleOnTop(HWND dialog)
 }
 
 } // namespace
+
+void OpenLauncherHelp(LauncherWindow& launcher)
+{
+    constexpr DWORD kSameKeyMs = 500;
+    const DWORD now = GetTickCount();
+    if (launcher.helpOpened && now - launcher.lastHelp < kSameKeyMs)
+        return;
+    launcher.helpOpened = true;
+    launcher.lastHelp = now;
+    OpenHelpPage(kHelpPage, "");
+}
 
 void HideAfterAction(HWND dialog)
 {
@@ -239,7 +254,7 @@ bool HandleLauncherCommand(LauncherWindow& launcher, int id, int code)
         OnCancel(dialog);
         return true;
     case IDHELP:
-        OpenHelpPage(kHelpPage, "");
+        OpenLauncherHelp(launcher);
         return true;
     case ID_TOGGLE_ON_TOP:
         ToggleOnTop(dialog);

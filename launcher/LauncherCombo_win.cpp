@@ -45,6 +45,9 @@ LRESULT CALLBACK TypingProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_KEYDOWN:
         launcher.typing = !KeyEndsCompletion(static_cast<unsigned>(wParam));
+        // Not every system turns F1 into a help request for the dialog.
+        if (wParam == VK_F1)
+            PostMessageA(launcher.Window(), WM_COMMAND, IDHELP, 0);
         break;
     case WM_CHAR:
         // Characters may arrive without their key (pasted by input methods or other programs).

@@ -119,7 +119,7 @@ INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         }
         return FALSE;
     case WM_HELP:
-        OpenHelpPage("fenetre", "");
+        OpenLauncherHelp(*launcher);
         return TRUE;
     case WM_RBUTTONUP:
         // The background's right click opens the tray menu.

@@ -23,6 +23,7 @@
 #include "launcher/ProgramLaunchExecutor_win.h"
 #include "launcher/SubmitText_win.h"
 #include "resources/ResourceIds.h"
+#include "translator/TranslatorWindow_win.h"
 
 namespace {
 
@@ -183,7 +184,9 @@ void OpenSelectedItem(LauncherWindow& launcher)
                 RunCommandText(o.TranslateURL.c_str());
             } else {
                 entry->showResult = true;
-                OpenTranslator(dialog);
+                // The window shows a copy: the history may change while it is open.
+                const SavedEntry shown = *entry;
+                OpenTranslationWindow(dialog, &shown);
             }
         }
         break;

@@ -33,6 +33,10 @@ public:
     bool completing = false;
     // Closing for good has begun.
     bool closing = false;
+    // When the help page was last opened: F1 may reach the launcher twice (the key, and the
+    // system's help request made of it).
+    DWORD lastHelp = 0;
+    bool helpOpened = false;
     // The controls' heights by their font, measured at creation.
     LauncherMetrics metrics;
     // The favorites of the last Go To URL menu, by command id.

@@ -321,6 +321,51 @@ TEST_F(LauncherCommands, HomeTypedAddressAndBrowserCommands)
     ASSERT_TRUE(Opened("fenetre.htm")) << Log();
 }
 
+TEST_F(LauncherCommands, TranslateOpensTheTranslationWindowOnTheTextThenTheLauncherGoes)
+{
+    ASSERT_NE(Open("OnTop=1\r\nCloseAfter=0\r\nTranslateURL=http://translate.example/\r\n"), nullptr);
+    SetWindowTextA(Box(), "good night");
+    std::string shown;
+    {
+        WhileModal answer([&] {
+            HWND window = Windows().translation;
+            if (!window || !IsWindowVisible(window))
+                return false;
+            shown = lt::WindowTextOf(GetDlgItem(window, IDC_TR_SOURCE));
+            EXPECT_EQ(GetWindow(window, GW_OWNER), launcher_);
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        });
+        Command(IDC_LAUNCHER_TRANSLATE);
+    }
+    EXPECT_EQ(shown, "good night");
+    EXPECT_TRUE(LauncherIsDockedAway(launcher_)) << "it goes whatever OnTop says";
+    EXPECT_EQ(LoggedLaunches(), 0);
+}
+
+TEST_F(LauncherCommands, TranslateWithAnOutsideToolStartsIt)
+{
+    ASSERT_NE(Open("OnTop=1\r\nStartTranslator=1\r\nTranslateURL=http://translate.example/tool\r\n"), nullptr);
+    Command(IDC_LAUNCHER_TRANSLATE);
+    ASSERT_TRUE(Opened("http://translate.example/tool")) << Log();
+    EXPECT_EQ(Windows().translation, nullptr);
+    EXPECT_FALSE(LauncherIsDockedAway(launcher_)) << "OnTop keeps it";
+}
+
+TEST_F(LauncherCommands, F1AndTheReleaseOfAltF1OpenTheHelpPage)
+{
+    ASSERT_NE(Open(), nullptr);
+    PostMessageA(Edit(), WM_KEYDOWN, VK_F1, 1);
+    PostMessageA(Edit(), WM_KEYUP, VK_F1, 0xC0000001);
+    RunLoop(300);
+    ASSERT_TRUE(Opened("fenetre.htm")) << Log();
+    EXPECT_EQ(LoggedLaunches(), 1) << "one page for one key";
+    RunLoop(600);
+    PostMessageA(Edit(), WM_SYSKEYUP, VK_F1, 0xE0000001);
+    RunLoop(300);
+    EXPECT_TRUE(wt::WaitUntil([&] { return LoggedLaunches() == 2; })) << Log();
+}
+
 TEST_F(LauncherCommands, SetupClosesTheLauncherAndAsksTheMainWindowForTheOptions)
 {
     ASSERT_NE(Open(), nullptr);
