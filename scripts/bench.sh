@@ -15,7 +15,7 @@ done
 "$root/tests/support/make-wineprefix.sh" "$build/wineprefix-template"
 "$root/tests/support/xvfb.sh" start 97 "$build/xvfb.pid"
 export QV_DISPLAY_FILE=$build/xvfb.pid.display
-for bench in startup_bench; do
+for bench in startup_bench launcher_open_bench; do
   echo "== $bench (under Wine)"
   "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$build/win32/bin" "$bench.exe" || true
 done
