@@ -352,6 +352,19 @@ TEST_F(LauncherCommands, TranslateWithAnOutsideToolStartsIt)
     EXPECT_FALSE(LauncherIsDockedAway(launcher_)) << "OnTop keeps it";
 }
 
+TEST_F(LauncherCommands, TheUnderlinedLettersActWithAlt)
+{
+    ASSERT_NE(Open(), nullptr);
+    SetWindowTextA(Box(), "plum");
+    // Alt+A, as the keyboard sends it to the focused text box.
+    PostMessageA(Edit(), WM_SYSKEYDOWN, 'A', 0x20000001);
+    PostMessageA(Edit(), WM_SYSCHAR, 'a', 0x20000001);
+    PostMessageA(Edit(), WM_SYSKEYUP, 'A', 0xE0000001);
+    RunLoop(300);
+    ASSERT_TRUE(Opened("http://first.example/?q=plum")) << Log();
+    ASSERT_TRUE(Opened("http://second.example/find?p=plum")) << Log();
+}
+
 TEST_F(LauncherCommands, F1AndTheReleaseOfAltF1OpenTheHelpPage)
 {
     ASSERT_NE(Open(), nullptr);
@@ -538,6 +551,10 @@ TEST_F(LauncherAfterAction, CloseRequestsAndTheHideCommandFollowCloseAfter)
     SendMessageA(launcher_, WM_SYSCOMMAND, SC_HIDELAUNCHER, 0);
     EXPECT_FALSE(IsWindowVisible(launcher_)) << "to the tray";
     EXPECT_EQ(App().launcherWindow, launcher_) << "hidden, not destroyed";
+    SendMessageA(launcher_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(IsWindowVisible(launcher_)) << "restored through the show-launcher operation";
+    EXPECT_EQ(GetFocus(), Edit());
+    SendMessageA(launcher_, WM_SYSCOMMAND, SC_HIDELAUNCHER, 0);
     OpenLauncher();
     EXPECT_TRUE(IsWindowVisible(launcher_));
     SendMessageA(launcher_, UM_CLOSELAUNCHER, 0, 0);
