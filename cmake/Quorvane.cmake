@@ -99,7 +99,10 @@ function(qv_wine_test name)
       COMMAND ${peer} ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
               ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${name}.exe ${A_ARGS})
     set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
-      FIXTURES_REQUIRED "wineprefix;xvfb")
+      FIXTURES_REQUIRED "wineprefix;xvfb"
+      # One at a time: the programs of separate prefixes still share the display's clipboard
+      # and keyboard focus, which the tests use.
+      RESOURCE_LOCK virtual_display)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_DISPLAY_FILE=${CMAKE_BINARY_DIR}/xvfb.pid.display;${A_ENV}")
   endif()
 endfunction()
@@ -117,6 +120,9 @@ function(qv_wine_run name)
     COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
             ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${A_PROGRAM}.exe ${A_ARGS})
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
-    FIXTURES_REQUIRED "wineprefix;xvfb")
+    FIXTURES_REQUIRED "wineprefix;xvfb"
+      # One at a time: the programs of separate prefixes still share the display's clipboard
+      # and keyboard focus, which the tests use.
+      RESOURCE_LOCK virtual_display)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QV_DISPLAY_FILE=${CMAKE_BINARY_DIR}/xvfb.pid.display;${A_ENV}")
 endfunction()
