@@ -356,3 +356,23 @@
 #define IDS_HTTP_COMPLETE_RESULT 5021
 #define IDS_HTTP_COMPLETE       5022
 #define IDS_HTTP_UNKNOWN        5023
+
+// ==== Page monitor (webalert/) ====
+
+// ==== end of page monitor ====
+
+// ==== Mail (mail/) ====
+
+// ==== end of mail ====
+
+// ==== Auto-update and news (update/) ====
+
+// ==== end of auto-update ====
+
+// ==== Launcher, translator and application core: later additions ====
+
+// ==== end of later additions ====
+
+// ==== Reliability additions (web/, launcher/) ====
+
+// ==== end of reliability additions ====
