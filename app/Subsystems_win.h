@@ -3,6 +3,8 @@
 // its subsystem's folder (file *Entry_win.cpp or the subsystem's own files).
 #include <windows.h>
 
+#include "mail/ChangeNotice.h"
+
 // ---- launcher/ ----
 // Loads the search and translation histories and the engine table (typed addresses are read
 // when first needed).
@@ -40,6 +42,12 @@ void ScheduleTick(HWND owner, int atStart);
 void OpenMonitorWindow(HWND owner, int force);
 // Whether an enabled monitored page carries a change mark.
 bool AnyEnabledPageChanged();
+
+// ---- mail/ ----
+// Mails the change notice of one page on a thread of its own (the notice is copied first).
+void StartMailThread(HWND owner, const ChangeNotice& notice);
+// The "SMTP Parameters" dialog over the mail settings.
+void EditMailSettings(HWND owner);
 
 // ---- minibrowser/ ----
 // Creates the mini browser's main frame at start-up; false when it cannot be made.
