@@ -9,7 +9,26 @@
 #   qv_win32_program(name SOURCES ... [LIBS ...])  a helper program for the Wine tests
 #   qv_benchmark(name SOURCES ... [LIBS ...])      native program printing figures (not a test)
 
+# The product: the 32-bit build. The Wine tests run the build this machine can run: the same
+# 32-bit build, or on a machine that runs no 32-bit programs a 64-bit build of the same code
+# (QV_WINE_ARCH, found by tests/support/wine-arch.sh unless given).
 set(QV_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+set(QV_WINE_ARCH "" CACHE STRING "Windows build the Wine tests run: i686 or x86_64 (empty: what this machine runs)")
+if(NOT QV_WIN32)
+  if(QV_WINE_ARCH)
+    set(QV_TEST_ARCH ${QV_WINE_ARCH})
+  else()
+    execute_process(COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-arch.sh
+                    OUTPUT_VARIABLE QV_TEST_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+  endif()
+  if(QV_TEST_ARCH STREQUAL "x86_64")
+    set(QV_WINTEST_DIR ${CMAKE_BINARY_DIR}/win64)
+  else()
+    set(QV_TEST_ARCH i686)
+    set(QV_WINTEST_DIR ${QV_WIN32_DIR})
+  endif()
+endif()
+option(QV_WIN_TESTS "Cross build: also build the Win32 test programs" ON)
 
 add_library(qv_options INTERFACE)
 target_compile_options(qv_options INTERFACE
@@ -97,7 +116,7 @@ function(qv_wine_test name)
     endif()
     add_test(NAME ${name}
       COMMAND ${peer} ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
-              ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${name}.exe ${A_ARGS})
+              ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WINTEST_DIR}/bin ${name}.exe ${A_ARGS})
     set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
       FIXTURES_REQUIRED "wineprefix;xvfb"
       # One at a time: the programs of separate prefixes still share the display's clipboard
@@ -118,7 +137,7 @@ function(qv_wine_run name)
   endif()
   add_test(NAME ${name}
     COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
-            ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${A_PROGRAM}.exe ${A_ARGS})
+            ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WINTEST_DIR}/bin ${A_PROGRAM}.exe ${A_ARGS})
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
     FIXTURES_REQUIRED "wineprefix;xvfb"
       # One at a time: the programs of separate prefixes still share the display's clipboard
