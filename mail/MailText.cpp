@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -117,6 +118,20 @@ std::string Rfc5322Date(const UtcTime& t)
     std::snprintf(text, sizeof text, "%s, %02d %s %04d %02d:%02d:%02d +0000", kDays[weekday], t.day,
                   kMonths[month - 1], t.year, t.hour, t.minute, t.second);
     return text;
+}
+
+std::string MimeCharsetOfCodePage(unsigned codePage)
+{
+    if (codePage == 874 || (codePage >= 1250 && codePage <= 1258))
+        return "windows-" + std::to_string(codePage);
+    switch (codePage) {
+    case 932: return "Shift_JIS";
+    case 936: return "GBK";
+    case 949: return "EUC-KR";
+    case 950: return "Big5";
+    case 65001: return "UTF-8";
+    default: return "windows-1252";
+    }
 }
 
 bool IsAscii(std::string_view text)

@@ -21,6 +21,11 @@ UtcTime CurrentUtcTime();
 // "Tue, 08 Dec 2026 18:25:48 +0000": English names whatever the system's language.
 std::string Rfc5322Date(const UtcTime& time);
 
+// The MIME name of a Windows ANSI code page: "windows-1252" for 1252, the Central European,
+// Cyrillic, ... pages by their numbers, the East Asian ones by their registered names;
+// "windows-1252" for any other.
+std::string MimeCharsetOfCodePage(unsigned codePage);
+
 bool IsAscii(std::string_view text);
 
 // Control characters (line breaks included) become blanks, so that a text can never end a

@@ -156,8 +156,14 @@ TEST(MailText, ReplyReader)
     EXPECT_EQ(a.code * 1000 + b.code, 250354);
 }
 
-TEST(MailText, HeloNames)
+TEST(MailText, HeloNamesAndCharsets)
 {
+    EXPECT_EQ(MimeCharsetOfCodePage(1252), "windows-1252");
+    EXPECT_EQ(MimeCharsetOfCodePage(1250), "windows-1250");
+    EXPECT_EQ(MimeCharsetOfCodePage(1251), "windows-1251");
+    EXPECT_EQ(MimeCharsetOfCodePage(932), "Shift_JIS");
+    EXPECT_EQ(MimeCharsetOfCodePage(437), "windows-1252");
+
     EXPECT_EQ(HeloName("pc-1.example.org", "10.0.0.2"), "pc-1.example.org");
     EXPECT_EQ(HeloName("DESKTOP-AB12", "10.0.0.2"), "DESKTOP-AB12");
     EXPECT_EQ(HeloName("my_pc", "10.0.0.2"), "[10.0.0.2]");
