@@ -2,12 +2,14 @@
 // reply reader, recipient lists and the composed notice.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "mail/ChangeMail.h"
+#include "mail/DefaultAccount.h"
 #include "mail/MailText.h"
 #include "mail/SmtpClient.h"
 #include "mail/SmtpReply.h"
@@ -286,6 +288,54 @@ TEST(ChangeMail, MessageHeaders)
     EXPECT_NE(to.find(",\r\n <"), std::string::npos);
     for (std::size_t s = 0, e; (e = to.find("\r\n", s)) != std::string::npos; s = e + 2)
         EXPECT_LE(e - s, 78u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChangeMail, DefaultAccountStopsAtTheFirstMissingValue)
+{
+    const std::string accounts = std::string(kAccountManagerKey) + "\\Accounts\\";
+    struct Case {
+        std::map<std::string, std::string> values;   // "key|name" -> text
+        const char* server;
+        const char* address;
+        bool complete;
+    };
+    const std::string longName(100, 'n');
+    const Case cases[] = {
+        {{}, "", "", false},
+        {{{std::string(kAccountManagerKey) + "|Default Mail Account", ""}}, "", "", false},
+        {{{std::string(kAccountManagerKey) + "|Default Mail Account", "00000001"}}, "", "", false},
+        {{{std::string(kAccountManagerKey) + "|Default Mail Account", "00000001"},
+          {accounts + "00000001|SMTP Server", "smtp.isp.net"}},
+         "smtp.isp.net", "", false},
+        {{{std::string(kAccountManagerKey) + "|Default Mail Account", "00000001"},
+          {accounts + "00000001|SMTP Email Address", "me@isp.net"}},
+         "", "", false},
+        {{{std::string(kAccountManagerKey) + "|Default Mail Account", "00000001"},
+          {accounts + "00000001|SMTP Server", "smtp.isp.net"},
+          {accounts + "00000001|SMTP Email Address", "me@isp.net"}},
+         "smtp.isp.net", "me@isp.net", true},
+        // The account's name is read to 63 characters, the values to 255.
+        {{{std::string(kAccountManagerKey) + "|Default Mail Account", longName},
+          {accounts + longName.substr(0, 63) + "|SMTP Server", std::string(300, 's')},
+          {accounts + longName.substr(0, 63) + "|SMTP Email Address", "me@isp.net"}},
+         nullptr, "me@isp.net", true},
+    };
+    for (const Case& c : cases) {
+        DefaultAccount found = ReadDefaultAccount([&](const std::string& key, const char* name, std::string& out) {
+            auto it = c.values.find(key + "|" + name);
+            if (it == c.values.end() || it->second.empty())
+                return false;
+            out = it->second;
+            return true;
+        });
+        EXPECT_EQ(found.server, c.server ? std::string(c.server) : std::string(255, 's'));
+        EXPECT_EQ(found.address, c.address);
+        EXPECT_EQ(found.complete, c.complete);
+    }
 }
 
 }  // namespace
