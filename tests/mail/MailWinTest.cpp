@@ -73,7 +73,7 @@ int ThreadCount()
 std::string Header(const std::string& message, const std::string& name)
 {
     std::smatch m;
-    if (std::regex_search(message, m, std::regex("(^|\r\n)" + name + ": ([^\r]*)\r\n")))
+    if (std::regex_search(message, m, std::regex("(^|\n)" + name + ": ([^\r]*)\r\n")))
         return m[2];
     return "<none>";
 }
