@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -160,6 +161,18 @@ TEST_F(SmtpPeer, ChangeMailsArriveWhole)
     EXPECT_EQ(briefEnvelope, "from me@here.org\nto a@x.org\n");
     EXPECT_EQ(Header(briefMessage, "Cc"), "");
     EXPECT_EQ(Body(briefMessage), "http://news.example/a=3Db WAS MODIFIED\r\n");
+
+    // A To of 340 characters: only its first 255 count, the address across that mark cut;
+    // a Cc of only ";" adds nobody.
+    settings.to.clear();
+    for (int i = 10; i < 30; ++i)
+        settings.to += "user" + std::to_string(i) + "@example.org;";
+    settings.cc = ";";
+    EXPECT_TRUE(Send(settings, notice).sent);
+    auto [longEnvelope, longMessage] = Kept();
+    EXPECT_EQ(std::count(longEnvelope.begin(), longEnvelope.end(), '\n'), 15);
+    EXPECT_NE(longEnvelope.find("to user22@example.org\nto user23@e\n"), std::string::npos) << longEnvelope;
+    EXPECT_EQ(Header(longMessage, "Cc"), "");
 
     // Nothing left to send to: nothing arrives, and the user hears of it.
     settings.to = ";";
