@@ -130,7 +130,13 @@ bool WinSockTransport::Open(const std::string& host, unsigned short port, int ti
         error_ = WSAHOST_NOT_FOUND;
         return false;
     }
-    for (addrinfo* a = resolution->found; a && socket_ == INVALID_SOCKET; a = a->ai_next) {
+    int addressesLeft = 0;
+    for (addrinfo* a = resolution->found; a; a = a->ai_next)
+        ++addressesLeft;
+    for (addrinfo* a = resolution->found; a && socket_ == INVALID_SOCKET; a = a->ai_next, --addressesLeft) {
+        // Each address gets its share of the time left, so that one that never answers (an
+        // IPv6 route that goes nowhere) leaves time for the next.
+        const int wait = MsLeft(deadline) / addressesLeft;
         SOCKET s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
         if (s == INVALID_SOCKET) {
             error_ = WSAGetLastError();
@@ -139,7 +145,7 @@ bool WinSockTransport::Open(const std::string& host, unsigned short port, int ti
         u_long nonBlocking = 1;
         ioctlsocket(s, FIONBIO, &nonBlocking);
         bool connected = connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0;
-        if (!connected && WSAGetLastError() == WSAEWOULDBLOCK && Ready(s, true, MsLeft(deadline))) {
+        if (!connected && WSAGetLastError() == WSAEWOULDBLOCK && Ready(s, true, wait)) {
             int failure = 0;
             int length = sizeof failure;
             connected = getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&failure), &length) == 0 &&
