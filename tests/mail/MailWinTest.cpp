@@ -258,6 +258,15 @@ TEST_F(MailWin, ChangeMailThreadsSendOrBeep)
     std::string brief = WaitForMessage(2);
     EXPECT_EQ(Body(brief), "http://news.example/ A ETE MODIFIE\r\n");
 
+    // Several pages changed in one run: their mails go at once, each on its own connection.
+    for (const char* name : {"One", "Two", "Three"})
+        StartMailThread(main_, ChangeNotice{name, std::string("http://") + name + ".example/", "08/12/2026", "18:25"});
+    std::string bodies;
+    for (int n = 3; n <= 5; ++n)
+        bodies += Body(WaitForMessage(n)) + "|";
+    for (const char* name : {"One", "Two", "Three"})
+        EXPECT_NE(bodies.find(std::string("http://") + name + ".example/ A ETE MODIFIE"), std::string::npos) << name;
+
     // Refusals and silence beep; an unknown host and a closed port end quietly. Every mail
     // thread ends.
     struct {
@@ -283,7 +292,7 @@ TEST_F(MailWin, ChangeMailThreadsSendOrBeep)
         EXPECT_TRUE(wt::WaitUntil([&] { return ThreadCount() <= before && mt::Beeps() >= beeps + f.beeps; }, 20000));
         EXPECT_EQ(mt::Beeps(), beeps + f.beeps);
     }
-    EXPECT_FALSE(wt::FileExists(Spool(3, ".env")));
+    EXPECT_FALSE(wt::FileExists(Spool(6, ".env")));
     EXPECT_LE(ThreadCount(), threads + 1);
 }
 
