@@ -177,7 +177,10 @@ async def main():
         for name, port in ports:
             f.write("%s %d\n" % (name, port))
     os.rename(tmp, args.port_file)
-    await asyncio.Event().wait()
+    # Ends with the program that started it, even one that crashed before ending the peer.
+    parent = os.getppid()
+    while os.getppid() == parent:
+        await asyncio.sleep(0.5)
 
 
 if __name__ == "__main__":
