@@ -67,8 +67,11 @@ protected:
     {
         ApplyDialogSkin(Window());
         const MailSettings s = CurrentMailSettings();
-        for (int id : {IDC_SMTP_SERVER, IDC_SMTP_SENDER, IDC_SMTP_TO, IDC_SMTP_CC, IDC_SMTP_MESSAGE})
+        for (int id : {IDC_SMTP_SERVER, IDC_SMTP_SENDER, IDC_SMTP_MESSAGE})
             SendDlgItemMessageA(Window(), id, EM_LIMITTEXT, kFieldChars, 0);
+        // Typing stops where the mail stops reading the recipient lists.
+        for (int id : {IDC_SMTP_TO, IDC_SMTP_CC})
+            SendDlgItemMessageA(Window(), id, EM_LIMITTEXT, kMailListChars, 0);
         SetDlgItemTextA(Window(), IDC_SMTP_SERVER, s.server.c_str());
         SetDlgItemTextA(Window(), IDC_SMTP_SENDER, s.sender.c_str());
         SetDlgItemTextA(Window(), IDC_SMTP_TO, s.to.c_str());
