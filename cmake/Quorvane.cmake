@@ -3,8 +3,9 @@
 #   qv_core_sources(files...)    portable code (no <windows.h>): library quorvane_core, both builds
 #   qv_win32_sources(files...)   Win32 code: library quorvane_win, cross build only
 #   qv_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native, under the sanitizers
-#   qv_wine_test(name SOURCES ... [LIBS ...] [ENV ...] [ARGS ...] [HTTP_PEER])  GoogleTest, cross-built, run
-#                                under Wine; HTTP_PEER: beside a loopback HTTP server (QV_HTTP_PEER)
+#   qv_wine_test(name SOURCES ... [LIBS ...] [ENV ...] [ARGS ...] [HTTP_PEER] [SMTP_PEER])  GoogleTest,
+#                                cross-built, run under Wine; HTTP_PEER: beside a loopback HTTP server
+#                                (QV_HTTP_PEER); SMTP_PEER: beside loopback SMTP servers (QV_SMTP_PORTS)
 #   qv_wine_run(name PROGRAM prog [ENV ...] [ARGS ...])  one more Wine run of a test program
 #   qv_win32_program(name SOURCES ... [LIBS ...])  a helper program for the Wine tests
 #   qv_benchmark(name SOURCES ... [LIBS ...])      native program printing figures (not a test)
@@ -102,7 +103,7 @@ endfunction()
 # A Wine test is one GoogleTest program. The cross build makes it; the native build registers
 # it to run under Wine in a fresh copy of the test prefix, on the shared virtual display.
 function(qv_wine_test name)
-  cmake_parse_arguments(A "HTTP_PEER" "TIMEOUT" "SOURCES;LIBS;ENV;ARGS" ${ARGN})
+  cmake_parse_arguments(A "HTTP_PEER;SMTP_PEER" "TIMEOUT" "SOURCES;LIBS;ENV;ARGS" ${ARGN})
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 600)
   endif()
@@ -113,6 +114,8 @@ function(qv_wine_test name)
     set(peer "")
     if(A_HTTP_PEER)
       set(peer ${CMAKE_SOURCE_DIR}/tests/support/with-http-peer.sh)
+    elseif(A_SMTP_PEER)
+      set(peer ${CMAKE_SOURCE_DIR}/tests/support/with-smtp-peer.sh)
     endif()
     add_test(NAME ${name}
       COMMAND ${peer} ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
