@@ -149,3 +149,19 @@ int ProgressPercent(std::int64_t received, std::int64_t total)
         received = 0;
     return static_cast<int>(100 - (total - received) * 100 / total);
 }
+
+std::string FormatNumbers(std::string_view format, std::initializer_list<long long> numbers)
+{
+    std::string text;
+    auto next = numbers.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 'i') {
+            if (next != numbers.end())
+                text += std::to_string(*next++);
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
+}

@@ -2,6 +2,7 @@
 // The update's decisions that need no system: version comparison, when the periodic check is
 // due, the settings and the history of installed versions.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ void AppendHistory(std::vector<InstalledVersion>& history, InstalledVersion entr
 
 // A stored date as shown: "dd/mm/yyyy" for French content, else "mm-dd-yyyy".
 std::string HistoryDateText(std::string_view stored, int contentLanguage);
+
+// A string-table format with "%i" places filled in order with the numbers (a missing number
+// leaves its place empty; other "%" sequences stay as they are).
+std::string FormatNumbers(std::string_view format, std::initializer_list<long long> numbers);
 
 // The progress bar's position: 100 - (total - received) * 100 / total; 0 when total is unknown.
 int ProgressPercent(std::int64_t received, std::int64_t total);

@@ -69,7 +69,7 @@ std::vector<unsigned char> ParseSha256(std::string_view text)
 UpdateDescription ReadDescription(const Profile& description)
 {
     UpdateDescription d;
-    d.version = description.ReadString(kSection, "Version", "", kVersionChars);
+    d.version = description.ReadString(kSection, "Version", "", kRemoteVersionChars);
     d.file = description.ReadString(kSection, "File1", "", kFileNameChars);
     d.size = ParseInstallerSize(description.ReadString(kSection, "Size1", "", 31));
     d.sha256 = ParseSha256(description.ReadString(kSection, "Sha256_1", "", 127));
@@ -80,7 +80,7 @@ NewsText ReadNews(const Profile& description, int contentLanguage)
 {
     NewsText news;
     const char* prefix = contentLanguage == 1 ? "FR" : "EN";
-    news.version = description.ReadString(kSection, "Version", "", kVersionChars);
+    news.version = description.ReadString(kSection, "Version", "", kRemoteVersionChars);
     int count = description.ReadInt(kSection, (std::string(prefix) + "NewsLine").c_str(), 0);
     if (count <= 0)
         return news;

@@ -44,7 +44,7 @@ constexpr const char kInstallerName[] = "version.$$$";
 constexpr const char kUpdaterName[] = "AutoUpdate.EXE";
 
 // Read limits of the description's values.
-constexpr std::size_t kVersionChars = 63;
+constexpr std::size_t kRemoteVersionChars = 63;
 constexpr std::size_t kFileNameChars = 255;
 constexpr std::size_t kNewsLineChars = 511;
 // More news lines than this are not read: a count of millions would hold the program for
@@ -57,7 +57,7 @@ constexpr std::int64_t kMaxDescriptionBytes = 4 * 1024 * 1024;
 constexpr std::int64_t kMaxSignatureBytes = 16 * 1024;
 
 struct UpdateDescription {
-    std::string version;           // cut to kVersionChars
+    std::string version;           // cut to kRemoteVersionChars
     std::string file;              // File1, cut to kFileNameChars; empty when missing
     std::int64_t size = 0;         // Size1; 0 when missing, not a number, negative or too large
     std::vector<unsigned char> sha256;   // 32 bytes, or empty when Sha256_1 is missing or malformed

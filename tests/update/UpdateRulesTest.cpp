@@ -38,7 +38,7 @@ TEST(UpdateVersions, NumbersAndComparison)
     EXPECT_FALSE(IsNewerVersion("abc", own));
     // A 300-character version is read cut to 63 characters, and still compares as a number.
     std::string longVersion = "1.03" + std::string(296, '7');
-    EXPECT_TRUE(IsNewerVersion(longVersion.substr(0, kVersionChars), own));
+    EXPECT_TRUE(IsNewerVersion(longVersion.substr(0, kRemoteVersionChars), own));
 }
 
 TEST(UpdateVersions, DueCheckDecisionTable)
@@ -162,7 +162,7 @@ TEST(UpdateDescriptionFile, BadInputIsCutOrRefused)
     odd.WriteString("Version", "Version", std::string(300, '9').c_str());
     odd.WriteString("Version", "File1", std::string(400, 'f').c_str());
     UpdateDescription d = ReadDescription(odd);
-    EXPECT_EQ(d.version.size(), kVersionChars);
+    EXPECT_EQ(d.version.size(), kRemoteVersionChars);
     EXPECT_EQ(d.file.size(), kFileNameChars);
 }
 
@@ -329,6 +329,10 @@ TEST(UpdateDownload, ChunksLimitsCancelAndProgress)
     EXPECT_TRUE(endless.Finished());
     EXPECT_EQ(end, TransferEnd::Cancelled);
 
+    EXPECT_EQ(FormatNumbers("Download new version...%i  / Total size %i", {512, 4096}),
+              "Download new version...512  / Total size 4096");
+    EXPECT_EQ(FormatNumbers("%i KB", {3000000000LL / 1024}), "2929687 KB");
+    EXPECT_EQ(FormatNumbers("%s %i %i%%", {7}), "%s 7 %%");   // nothing but %i is filled
     EXPECT_EQ(ProgressPercent(0, 1000), 0);
     EXPECT_EQ(ProgressPercent(1, 1000), 1);    // 100 - 999 * 100 / 1000, integer
     EXPECT_EQ(ProgressPercent(999, 1000), 100 - 1 * 100 / 1000);
