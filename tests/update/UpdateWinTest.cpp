@@ -88,7 +88,9 @@ bool HasStaticText(HWND dialog, const std::string& text)
 // download (it then runs only that window's messages, so a timer of the test would not fire).
 class ProgressWatcher {
 public:
-    ProgressWatcher() : owner_(GetCurrentThreadId()), thread_([this] { Run(); }) {}
+    // cancel: presses the window's Cancel button once the download shows its bar.
+    explicit ProgressWatcher(bool cancel = false)
+        : owner_(GetCurrentThreadId()), cancel_(cancel), thread_([this] { Run(); }) {}
     ~ProgressWatcher()
     {
         stop_ = true;
@@ -102,6 +104,8 @@ public:
     std::atomic<bool> barShown{false};
     std::atomic<bool> downloadStatus{false};
     std::atomic<bool> versionShown{false};
+    std::atomic<bool> cancelled{false};
+    std::atomic<DWORD> cancelTick{0};
 
 private:
     static std::string TextOf(HWND window)
@@ -123,8 +127,14 @@ private:
                 seen = true;
                 if (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)
                     topmost = true;
-                if (IsWindowVisible(GetDlgItem(window, IDC_UPD_PROGRESS)))
+                if (IsWindowVisible(GetDlgItem(window, IDC_UPD_PROGRESS))) {
                     barShown = true;
+                    if (cancel_ && !cancelled) {
+                        cancelled = true;
+                        cancelTick = GetTickCount();
+                        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                    }
+                }
                 if (TextOf(status).find("Download new version...") == 0)
                     downloadStatus = true;
                 if (IsWindowVisible(GetDlgItem(window, IDC_UPD_VERSION)) &&
@@ -143,6 +153,7 @@ private:
     }
 
     DWORD owner_;
+    bool cancel_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
@@ -239,7 +250,12 @@ protected:
 // Fails the test and cancels any dialog of the thread that comes up while it runs.
 class NoDialogGuard {
 public:
-    NoDialogGuard() { timer_ = SetTimer(nullptr, 0, 50, Tick); Seen() = false; }
+    explicit NoDialogGuard(bool armed = true)
+    {
+        timer_ = SetTimer(nullptr, 0, 50, Tick);
+        Seen() = false;
+        Armed() = armed;
+    }
     ~NoDialogGuard() { KillTimer(nullptr, timer_); }
     NoDialogGuard(const NoDialogGuard&) = delete;
     NoDialogGuard& operator=(const NoDialogGuard&) = delete;
@@ -249,9 +265,17 @@ public:
         return seen;
     }
 
+    static bool& Armed()
+    {
+        static bool armed = true;
+        return armed;
+    }
+
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
+        if (!Armed())
+            return;
         for (HWND window : tt::ThreadWindows())
             if (tt::IsDialogWindow(window) && IsWindowVisible(window) && !GetDlgItem(window, IDC_UPD_STATUS)) {
                 Seen() = true;
@@ -263,7 +287,7 @@ private:
 
 TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
 {
-    StartProgram(2, "good");
+    StartProgram(2, "slow/good");
     HWND main = Windows().main;
     ProgressWatcher watcher;
     ModalScript script;
@@ -305,7 +329,7 @@ TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
     EXPECT_EQ(ReadSetting("AutoUpdateVersion", "Version1"), kNewVersion);
     EXPECT_EQ(ReadSetting("AutoUpdateVersion", "VersionDate1").size(), 8u);
     EXPECT_EQ(ReadSetting("AutoUpdateVersion", "VersionTime1").size(), 5u);
-    EXPECT_EQ(Requests(), "/good/current.txt\n/good/current.txt.sig\n/good/quorvane-102.ex_\n");
+    EXPECT_EQ(Requests(), "/slow/good/current.txt\n/slow/good/current.txt.sig\n/slow/good/quorvane-102.ex_\n");
     EXPECT_TRUE(watcher.seen);
     EXPECT_TRUE(watcher.topmost);
     EXPECT_TRUE(watcher.barShown);
@@ -335,6 +359,33 @@ TEST_F(UpdateWin, FoundDialogInFrenchAndCancelDownloadsNothing)
     EXPECT_FALSE(wt::FileExists(files_.installer));
     EXPECT_EQ(Requests(), "/good/current.txt\n/good/current.txt.sig\n");
     EXPECT_FALSE(UpdaterRan());
+}
+
+TEST_F(UpdateWin, CancelDuringTheDownloadEndsItQuietly)
+{
+    StartProgram(2, "slow/good");
+    ProgressWatcher watcher(true);
+    NoDialogGuard guard(false);
+    ModalScript script;
+    script.Then([] {
+        HWND dialog = DialogWithItem(IDC_UPD_FOUND_SIZE);
+        if (!dialog)
+            return false;
+        Click(dialog, IDOK);
+        NoDialogGuard::Armed() = true;   // from here on no dialog may come
+        return true;
+    });
+    script.Run([] {
+        CheckForUpdates(Windows().main, kOwnVersion);
+        return INT_PTR(0);
+    }, 60000);
+    ASSERT_TRUE(watcher.cancelled);
+    EXPECT_LT(GetTickCount() - watcher.cancelTick, 1500u) << "the cancel takes effect at once";
+    EXPECT_FALSE(NoDialogGuard::Seen()) << "a cancel is no failure to report";
+    EXPECT_FALSE(wt::FileExists(files_.installer));
+    EXPECT_FALSE(wt::FileExists(files_.compressed));
+    EXPECT_FALSE(UpdaterRan());
+    EXPECT_TRUE(IsWindow(Windows().main));
 }
 
 TEST_F(UpdateWin, WaitingUpdateIsAskedForAgainRemovedOrRefusedWhenTampered)
