@@ -6,6 +6,7 @@
 #include <wininet.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -59,6 +60,15 @@ std::string Get(const std::string& address)
     }
     InternetCloseHandle(session);
     return body;
+}
+
+// With QV_UPDATE_SHOW_MS set, a dialog stays that long before the script answers it, so that it
+// can be looked at (screenshots of the display).
+void Linger()
+{
+    static const int ms = std::atoi(Env("QV_UPDATE_SHOW_MS").c_str());
+    if (ms > 0)
+        wt::PumpMessages(static_cast<DWORD>(ms));
 }
 
 // A visible message box of this thread showing the string.
@@ -300,6 +310,7 @@ TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
             EXPECT_EQ(ItemString(dialog, IDC_UPD_FOUND_SIZE), "6 KB");
             EXPECT_TRUE(HasStaticText(dialog, "The following updates are available on the internet."));
             EXPECT_EQ(GetWindowLongPtrA(dialog, GWL_STYLE) & WS_CAPTION, LONG_PTR(0)) << "skinned, no system caption";
+            Linger();
             Click(dialog, IDOK);
             return true;
         })
@@ -310,6 +321,7 @@ TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
             EXPECT_EQ(ItemString(dialog, IDC_UPD_VERSION), kNewVersion);
             EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_UPD_AUTO_INSTALL, BM_GETCHECK, 0, 0), BST_UNCHECKED);
             EXPECT_EQ(DialogWithItem(IDC_UPD_STATUS), nullptr) << "the progress window is gone before the question";
+            Linger();
             Click(dialog, IDOK);
             return true;
         });
@@ -348,6 +360,7 @@ TEST_F(UpdateWin, FoundDialogInFrenchAndCancelDownloadsNothing)
         EXPECT_EQ(ItemString(dialog, IDC_UPD_FOUND_SIZE), "6 Ko");
         EXPECT_TRUE(HasStaticText(dialog, "Les mises \xE0 jour suivantes sont disponibles sur Internet."));
         EXPECT_EQ(ItemString(dialog, IDCANCEL), "Annuler");
+        Linger();
         Click(dialog, IDCANCEL);
         return true;
     });
@@ -407,6 +420,7 @@ TEST_F(UpdateWin, WaitingUpdateIsAskedForAgainRemovedOrRefusedWhenTampered)
                 return false;
             EXPECT_EQ(ItemString(dialog, IDOK), "&Installer");
             EXPECT_EQ(ItemString(dialog, IDCANCEL), "&Plus tard");
+            Linger();
             Click(dialog, IDCANCEL);
             return true;
         });
@@ -584,6 +598,7 @@ TEST_F(UpdateWin, NewsWindowManualAndAutomaticInBothLanguages)
         EXPECT_EQ(ItemString(news, IDC_NEWS_TEXT), "\r\nNew: signed updates.\r\nFixed: the edge.");
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(news, IDC_UPD_PROGRESS))) << "no time-out from the about box";
         EXPECT_EQ(SendDlgItemMessageA(news, IDC_NEWS_DONT_SHOW, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        Linger();
         SendDlgItemMessageA(news, IDC_NEWS_DONT_SHOW, BM_SETCHECK, BST_CHECKED, 0);
         Click(news, IDOK);
         return true;
@@ -675,6 +690,7 @@ TEST_F(UpdateWin, SettingsDialogAndAboutBoxShowTheHistoryInBothLanguages)
             EXPECT_EQ(tt::ListText(list, 1, 1), date);
             EXPECT_EQ(tt::ListText(list, 1, 2), "12:30");
             EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_UPD_SHOW_NEWS, BM_GETCHECK, 0, 0), BST_CHECKED);
+            Linger();
             SetDlgItemTextA(dialog, IDC_UPD_URL, "http://elsewhere.example/updates");
             Click(dialog, IDC_UPD_DEFAULT_URL);
             tt::Choose(dialog, IDC_UPD_FREQUENCY, 2);
@@ -704,6 +720,7 @@ TEST_F(UpdateWin, SettingsDialogAndAboutBoxShowTheHistoryInBothLanguages)
             EXPECT_EQ(tt::ListText(list, 0, 0), "1.01 03-05-2004");
             EXPECT_EQ(tt::ListText(list, 1, 1), date);
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_ABOUT_NEWS))) << "no news without current.txt";
+            Linger();
             Click(dialog, IDOK);
             return true;
         });
