@@ -6,7 +6,7 @@
 Listens on 127.0.0.1 on a free port, writes the port to FILE and serves until it is ended.
 GET /<path> answers the file DIR/<path> (the path percent-decoded, so a site name holding "\\"
 is found as it is), or 404 when there is none or the path leaves DIR. Paths under /silent/ are
-read and never answered; under /slow/ the file of the rest of the path comes in ten pieces
+read and never answered, and so are files whose name begins with "silent-"; under /slow/ the file of the rest of the path comes in ten pieces
 150 ms apart. Every GET except the control paths is recorded:
 
     /requests   the recorded paths as received (still encoded), one a line
@@ -52,7 +52,7 @@ class Handler(BaseHTTPRequestHandler):
             return
         with lock:
             recorded.append(self.path)
-        if self.path.startswith("/silent/"):
+        if self.path.startswith("/silent/") or self.path.rsplit("/", 1)[-1].startswith("silent-"):
             time.sleep(600)
             return
         path = self.path.split("?", 1)[0]

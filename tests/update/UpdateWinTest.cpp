@@ -498,6 +498,7 @@ TEST_F(UpdateWin, RefusalsShowTheirMessageRunNothingAndLeaveNoFiles)
         {"lying-szdd", true, IDS_UPDATE_DOWNLOAD_FAILED},
         {"truncated-szdd", true, IDS_UPDATE_DOWNLOAD_FAILED},
         {"silent", false, IDS_UPDATE_NO_CONNECTION},
+        {"silent-installer", true, IDS_UPDATE_DOWNLOAD_FAILED},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.site);

@@ -75,6 +75,11 @@ mkdir "$site/missing-current"
 mkdir "$site/missing-installer"
 cp "$site/good/current.txt" "$site/good/current.txt.sig" "$site/missing-installer/"
 
+# silent-installer: the installer's request is never answered.
+mkdir "$site/silent-installer"
+description "$site/silent-installer" "1.02 14-06-2004" silent-quorvane-102.ex_ "$(size "$compressed")" "$sha"
+sign "$site/silent-installer"
+
 # lying-szdd: the SZDD header claims 100 bytes more than the data gives.
 mkdir "$site/lying-szdd"
 python3 - "$compressed" "$site/lying-szdd/quorvane-102.ex_" <<'PY'
