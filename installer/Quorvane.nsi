@@ -155,13 +155,10 @@ Section "un.$(UnProgram)" UnSecProgram
   Delete "$INSTDIR\version._$$$$"
   RMDir /r "$INSTDIR\helpen"
   RMDir /r "$INSTDIR\helpfr"
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR"
 
   Delete "$SMPROGRAMS\Quorvane.lnk"
   DeleteRegValue HKCU "${RUN_KEY}" "Quorvane"
   DeleteRegValue HKCU "${EMULATION_KEY}" "Quorvane.exe"
-  DeleteRegKey HKCU "${UNINST_KEY}"
 SectionEnd
 
 Section /o "un.$(UnSettings)" UnSecSettings
@@ -171,12 +168,22 @@ Section /o "un.$(UnSettings)" UnSecSettings
   DeleteRegKey HKCU "SoftWare\Quorvane"
 SectionEnd
 
+; Last of all, so that an entry gone from the installed programs means a finished uninstall.
+Section "-un.Entry"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINST_KEY}"
+SectionEnd
+
 Function un.onInit
   !insertmacro WAIT_FOR_PROGRAM
   ; /KEEPSETTINGS=0 selects the removal of the settings, for silent uninstalls.
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/KEEPSETTINGS=" $1
+  ; The copy of the uninstaller that does the work gets "_?=folder" behind the switches, which
+  ; GetOptions counts into the last value.
+  StrCpy $1 $1 1
   ${IfNot} ${Errors}
   ${AndIf} $1 == "0"
     !insertmacro SelectSection ${UnSecSettings}
