@@ -77,3 +77,5 @@ bool ShowNewsAfterUpdate();
 // The installed-version history for the about box's list view, and whether news exist.
 void FillInstallHistory(HWND listView);
 bool NewsAvailable();
+// Dialog 151, the update settings with the install history (the options sheet's button).
+void UpdateSettingsDialog(HWND owner);
