@@ -4,10 +4,12 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <wininet.h>
 
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -393,6 +395,146 @@ TEST_F(Updater, LeavesTheProgramAsItWasWhenTheInstallerIsMissingOrFails)
     EXPECT_FALSE(wt::FileExists(Path("installer-ran.txt")));
     EXPECT_TRUE(Started().empty());
     EXPECT_TRUE(wt::FileExists(Path("version.$$$")));
+}
+
+} // namespace
+
+namespace {
+
+// The release the tests' update site offers (tests/installer/Quorvane102.rc).
+const char kNextVersion[] = "1.02 08-12-2026";
+
+// A top-level window of the process holding a control with the given id, and none with the
+// id that must be absent (0: no such condition).
+HWND DialogOf(DWORD processId, int withItem, int withoutItem = 0)
+{
+    for (HWND w : wt::WindowsOfProcess(processId)) {
+        if (IsWindowVisible(w) && GetDlgItem(w, withItem) && !(withoutItem && GetDlgItem(w, withoutItem)))
+            return w;
+    }
+    return nullptr;
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    char text[4096] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void Press(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// A control path of the update site (tests/support/update_site_peer.py), fetched fresh.
+std::string HttpGet(const std::string& address)
+{
+    std::string answer;
+    if (HINTERNET session = InternetOpenA("road test", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)) {
+        if (HINTERNET request = InternetOpenUrlA(session, address.c_str(), nullptr, 0,
+                                                 INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0)) {
+            char buffer[4096];
+            DWORD got = 0;
+            while (InternetReadFile(request, buffer, sizeof buffer, &got) && got > 0)
+                answer.append(buffer, got);
+            InternetCloseHandle(request);
+        }
+        InternetCloseHandle(session);
+    }
+    return answer;
+}
+
+class Road : public Installer {};
+
+// The whole road with the real programs: Quorvane 1.01, installed by the real installer,
+// checks the update site on loopback, finds 1.02, asks with dialog 174, downloads it with its
+// progress window, expands and verifies it, and hands over to AutoUpdate.EXE, which runs the
+// real 1.02 installer silently and starts the new program with "/AU"; it announces itself,
+// records the update in its history and shows the news.
+TEST_F(Road, InstalledProgramUpdatesItselfFromTheSite)
+{
+    const char* site = std::getenv("QV_UPDATE_SITE");
+    ASSERT_TRUE(site && *site) << "no update site runs beside the test (QV_UPDATE_SITE)";
+    ASSERT_EQ(RunProgram("\"" + Setup("1.01") + "\" /S"), 0u);
+    const std::string program = installFolder_ + "\\Quorvane.exe";
+    const std::string next = wt::ReadFileText(Files(release102_, "1.02") + "\\Quorvane.exe");
+    ASSERT_FALSE(next.empty());
+    ASSERT_NE(wt::ReadFileText(program), next);
+
+    CreateDirectoryA(dataFolder_.c_str(), nullptr);
+    const std::string settings = dataFolder_ + "\\Quorvane.INI";
+    ASSERT_TRUE(wt::WriteFileText(settings, std::string("[Options]\r\nWelCome=1\r\nLanguage=2\r\n") +
+                                                "[AutoUpdate]\r\nUrl=" + site + "/road\r\nAutoInstall=1\r\n"
+                                                "ShowNews=1\r\nCheckEvery=0\r\n"));
+    HttpGet(std::string(site) + "/reset");
+
+    wt::FakeTray tray;
+    ASSERT_TRUE(tray.Ok());
+    wt::Child first;
+    ASSERT_TRUE(first.Start("\"" + program + "\""));
+    HWND main = nullptr;
+    ASSERT_TRUE(wt::WaitUntil([&] {
+        main = nullptr;
+        for (HWND w : wt::WindowsOfClass("Quorvane"))
+            main = w;
+        return main != nullptr;
+    }, 20000));
+    PostMessageA(main, WM_COMMAND, IDM_CHECK_UPDATES, 0);
+
+    // Dialog 174 (the news window has the same two fields, and a check box this one lacks).
+    HWND found = nullptr;
+    ASSERT_TRUE(wt::WaitUntil([&] { return (found = DialogOf(first.Id(), IDC_UPD_FOUND_SIZE, IDC_NEWS_DONT_SHOW)) != nullptr; },
+                              30000)) << "no dialog 174";
+    EXPECT_EQ(ItemText(found, IDC_UPD_FOUND_VERSION), kNextVersion);
+    EXPECT_NE(ItemText(found, IDC_UPD_FOUND_SIZE).find("KB"), std::string::npos);
+    Press(found, IDOK);
+
+    // The download with its progress window, then the hand-over: the first program ends.
+    bool progressSeen = false;
+    bool ended = wt::WaitUntil([&] {
+        if (DialogOf(first.Id(), IDC_UPD_STATUS))
+            progressSeen = true;
+        return !first.Running();
+    }, 60000);
+    ASSERT_TRUE(ended) << "1.01 did not hand over";
+    EXPECT_TRUE(progressSeen) << "no progress window";
+
+    // AutoUpdate.EXE installs 1.02 and starts it with "/AU": its balloon names the version.
+    bool announced = wt::WaitUntil([&] {
+        for (const auto& call : tray.calls) {
+            if ((call.flags & NIF_INFO) && call.info.find(kNextVersion) != std::string::npos)
+                return true;
+        }
+        return false;
+    }, 90000);
+    EXPECT_TRUE(announced) << "no balloon of the new version";
+    EXPECT_EQ(wt::ReadFileText(program), next) << "1.02 is installed";
+    std::string value;
+    ASSERT_TRUE(ReadRegString(kUninstallKey, "DisplayVersion", &value));
+    EXPECT_EQ(value, "1.02");
+    EXPECT_FALSE(wt::FileExists(installFolder_ + "\\version.$$$"));
+    EXPECT_FALSE(wt::FileExists(installFolder_ + "\\Quorvane.exe.bak"));
+
+    char history[128] = {};
+    GetPrivateProfileStringA("AutoUpdateVersion", "Version1", "", history, sizeof history, settings.c_str());
+    EXPECT_STREQ(history, kNextVersion);
+
+    // The new program runs, and shows the news of the site.
+    std::vector<HWND> mains = wt::WindowsOfClass("Quorvane");
+    ASSERT_EQ(mains.size(), 1u);
+    DWORD newId = 0;
+    GetWindowThreadProcessId(mains.front(), &newId);
+    EXPECT_NE(newId, first.Id());
+    HWND news = nullptr;
+    EXPECT_TRUE(wt::WaitUntil([&] { return (news = DialogOf(newId, IDC_NEWS_DONT_SHOW, IDC_UPD_REMOVE)) != nullptr; },
+                              20000)) << "no news window";
+    if (news) {
+        EXPECT_NE(ItemText(news, IDC_NEWS_TEXT).find("The launcher opens faster."), std::string::npos);
+        Press(news, IDOK);
+    }
+    EXPECT_EQ(HttpGet(std::string(site) + "/requests"),
+              "/road/current.txt\n/road/current.txt.sig\n/road/Quorvane-1.02-setup.ex_\n");
 }
 
 } // namespace
