@@ -87,20 +87,26 @@ def main():
         fail("the file name must be a plain name: %s" % name)
     news = {"EN": read_news(args.news_en, args.news_en_file), "FR": read_news(args.news_fr, args.news_fr_file)}
 
+    def encode(lines):
+        try:
+            return ("\r\n".join(lines) + "\r\n").encode("cp1252")
+        except UnicodeEncodeError as error:
+            fail("a text does not fit the Windows-1252 code page the program reads: %s" % error)
+
+    news_lines = []
+    for prefix in ("EN", "FR"):
+        news_lines.append("%sNewsLine=%d" % (prefix, len(news[prefix])))
+        news_lines += ["%sNews%d=%s" % (prefix, i, line) for i, line in enumerate(news[prefix], 1)]
+    encode([version, name] + news_lines)   # refused before the slow compression
+
     os.makedirs(args.out, exist_ok=True)
     size = compress(args.installer, args.out, name)
     with open(args.installer, "rb") as source:
         digest = hashlib.sha256(source.read()).hexdigest()
 
-    lines = ["[Version]", "Version=" + version, "File1=" + name, "Size1=%d" % size, "Sha256_1=" + digest]
-    for prefix in ("EN", "FR"):
-        lines.append("%sNewsLine=%d" % (prefix, len(news[prefix])))
-        lines += ["%sNews%d=%s" % (prefix, i, line) for i, line in enumerate(news[prefix], 1)]
+    data = encode(["[Version]", "Version=" + version, "File1=" + name, "Size1=%d" % size, "Sha256_1=" + digest]
+                  + news_lines)
     description = os.path.join(args.out, "current.txt")
-    try:
-        data = ("\r\n".join(lines) + "\r\n").encode("cp1252")
-    except UnicodeEncodeError as error:
-        fail("a text does not fit the Windows-1252 code page the program reads: %s" % error)
     with open(description, "wb") as out:
         out.write(data)
 
