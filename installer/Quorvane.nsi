@@ -147,7 +147,12 @@ Section "un.$(UnProgram)" UnSecProgram
   Delete "$INSTDIR\AutoUpdate.EXE"
   Delete "$INSTDIR\AutoUpdate.old"
   Delete "$INSTDIR\notify.wav"
-  Delete "$INSTDIR\Quorvane.ini"
+  ; The first settings file, which the program moves into its data folder under AppData. Where
+  ; the user has no AppData folder the program keeps its settings here: they stay unless asked.
+  ReadRegStr $0 HKCU "SoftWare\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders" "AppData"
+  ${If} $0 != ""
+    Delete "$INSTDIR\Quorvane.ini"
+  ${EndIf}
   ; What the update leaves beside the program: the description, the download and its
   ; compressed form.
   Delete "$INSTDIR\current.txt"
@@ -165,6 +170,7 @@ Section /o "un.$(UnSettings)" UnSecSettings
   ; The data folder (settings, lists, copies of monitored pages) and the mini browser's
   ; typed addresses.
   RMDir /r "$APPDATA\Quorvane"
+  Delete "$INSTDIR\Quorvane.ini"
   DeleteRegKey HKCU "SoftWare\Quorvane"
 SectionEnd
 

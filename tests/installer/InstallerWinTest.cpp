@@ -229,7 +229,7 @@ TEST_F(Installer, InstallsPerUserAndUninstallsWithoutTrace)
     DWORD emulation = 11000;
     RegSetKeyValueA(HKEY_CURRENT_USER, kEmulationKey, "Quorvane.exe", REG_DWORD, &emulation, sizeof emulation);
     WriteRegString("SoftWare\\Quorvane\\MiniBrowser\\TypedURLs", "url1", "http://example.org/");
-    for (const char* name : {"current.txt", "version.$$$", "version._$$"})
+    for (const char* name : {"current.txt", "version.$$$", "version._$$", "Quorvane.ini", "Quorvane.exe.bak"})
         wt::WriteFileText(installFolder_ + "\\" + name, "x");
 
     ASSERT_TRUE(Uninstall(installFolder_, ""));
