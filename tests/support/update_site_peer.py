@@ -6,7 +6,8 @@
 Listens on 127.0.0.1 on a free port, writes the port to FILE and serves until it is ended.
 GET /<path> answers the file DIR/<path> (the path percent-decoded, so a site name holding "\\"
 is found as it is), or 404 when there is none or the path leaves DIR. Paths under /silent/ are
-read and never answered. Every GET except the control paths is recorded:
+read and never answered; under /slow/ the file of the rest of the path comes in ten pieces
+150 ms apart. Every GET except the control paths is recorded:
 
     /requests   the recorded paths as received (still encoded), one a line
     /reset      forgets them
@@ -54,14 +55,33 @@ class Handler(BaseHTTPRequestHandler):
         if self.path.startswith("/silent/"):
             time.sleep(600)
             return
-        relative = unquote(self.path.split("?", 1)[0], encoding="latin-1").lstrip("/")
+        path = self.path.split("?", 1)[0]
+        slow = path.startswith("/slow/")
+        if slow:
+            path = path[len("/slow"):]
+        relative = unquote(path, encoding="latin-1").lstrip("/")
         root = os.path.realpath(self.root)
         target = os.path.realpath(os.path.join(root, relative))
         if not target.startswith(root + os.sep) or not os.path.isfile(target):
             self.answer(404, b"<html><body>404 Not Found</body></html>", "text/html")
             return
         with open(target, "rb") as f:
-            self.answer(200, f.read())
+            body = f.read()
+        if not slow:
+            self.answer(200, body)
+            return
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        piece = max(1, (len(body) + 9) // 10)
+        try:
+            for at in range(0, len(body), piece):
+                self.wfile.write(body[at:at + piece])
+                self.wfile.flush()
+                time.sleep(0.15)
+        except (BrokenPipeError, ConnectionResetError):
+            pass   # the client broke off, as a cancelled download does
 
 
 def main():

@@ -5,7 +5,10 @@
 #include <commctrl.h>
 #include <wininet.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -59,6 +62,15 @@ std::string Get(const std::string& address)
     return body;
 }
 
+// With QV_UPDATE_SHOW_MS set, a dialog stays that long before the script answers it, so that it
+// can be looked at (screenshots of the display).
+void Linger()
+{
+    static const int ms = std::atoi(Env("QV_UPDATE_SHOW_MS").c_str());
+    if (ms > 0)
+        wt::PumpMessages(static_cast<DWORD>(ms));
+}
+
 // A visible message box of this thread showing the string.
 HWND MessageBoxOf(UINT id)
 {
@@ -81,6 +93,80 @@ bool HasStaticText(HWND dialog, const std::string& text)
             return true;
     return false;
 }
+
+// Watches the progress window from another thread while the program's thread is busy with a
+// download (it then runs only that window's messages, so a timer of the test would not fire).
+class ProgressWatcher {
+public:
+    // cancel: presses the window's Cancel button once the download shows its bar.
+    explicit ProgressWatcher(bool cancel = false)
+        : owner_(GetCurrentThreadId()), cancel_(cancel), thread_([this] { Run(); }) {}
+    ~ProgressWatcher()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    ProgressWatcher(const ProgressWatcher&) = delete;
+    ProgressWatcher& operator=(const ProgressWatcher&) = delete;
+
+    std::atomic<bool> seen{false};
+    std::atomic<bool> topmost{false};
+    std::atomic<bool> barShown{false};
+    std::atomic<bool> downloadStatus{false};
+    std::atomic<bool> versionShown{false};
+    std::atomic<bool> cancelled{false};
+    std::atomic<DWORD> cancelTick{0};
+
+private:
+    static std::string TextOf(HWND window)
+    {
+        char text[256] = {};
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 200,
+                            &result);
+        return text;
+    }
+
+    void Run()
+    {
+        while (!stop_) {
+            for (HWND window : OwnerWindows()) {
+                HWND status = GetDlgItem(window, IDC_UPD_STATUS);
+                if (!status || !IsWindowVisible(window))
+                    continue;
+                seen = true;
+                if (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)
+                    topmost = true;
+                if (IsWindowVisible(GetDlgItem(window, IDC_UPD_PROGRESS))) {
+                    barShown = true;
+                    if (cancel_ && !cancelled) {
+                        cancelled = true;
+                        cancelTick = GetTickCount();
+                        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                    }
+                }
+                if (TextOf(status).find("Download new version...") == 0)
+                    downloadStatus = true;
+                if (IsWindowVisible(GetDlgItem(window, IDC_UPD_VERSION)) &&
+                    TextOf(GetDlgItem(window, IDC_UPD_VERSION)) == kNewVersion)
+                    versionShown = true;
+            }
+            Sleep(10);
+        }
+    }
+
+    std::vector<HWND> OwnerWindows() const
+    {
+        std::vector<HWND> windows;
+        EnumThreadWindows(owner_, tt::CollectWindow, reinterpret_cast<LPARAM>(&windows));
+        return windows;
+    }
+
+    DWORD owner_;
+    bool cancel_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
 
 class UpdateWin : public AppHarness {
 protected:
@@ -174,7 +260,12 @@ protected:
 // Fails the test and cancels any dialog of the thread that comes up while it runs.
 class NoDialogGuard {
 public:
-    NoDialogGuard() { timer_ = SetTimer(nullptr, 0, 50, Tick); Seen() = false; }
+    explicit NoDialogGuard(bool armed = true)
+    {
+        timer_ = SetTimer(nullptr, 0, 50, Tick);
+        Seen() = false;
+        Armed() = armed;
+    }
     ~NoDialogGuard() { KillTimer(nullptr, timer_); }
     NoDialogGuard(const NoDialogGuard&) = delete;
     NoDialogGuard& operator=(const NoDialogGuard&) = delete;
@@ -184,9 +275,17 @@ public:
         return seen;
     }
 
+    static bool& Armed()
+    {
+        static bool armed = true;
+        return armed;
+    }
+
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
+        if (!Armed())
+            return;
         for (HWND window : tt::ThreadWindows())
             if (tt::IsDialogWindow(window) && IsWindowVisible(window) && !GetDlgItem(window, IDC_UPD_STATUS)) {
                 Seen() = true;
@@ -198,9 +297,9 @@ private:
 
 TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
 {
-    StartProgram(2, "good");
+    StartProgram(2, "slow/good");
     HWND main = Windows().main;
-    bool progressSeen = false;
+    ProgressWatcher watcher;
     ModalScript script;
     script
         .Then([] {
@@ -211,20 +310,18 @@ TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
             EXPECT_EQ(ItemString(dialog, IDC_UPD_FOUND_SIZE), "6 KB");
             EXPECT_TRUE(HasStaticText(dialog, "The following updates are available on the internet."));
             EXPECT_EQ(GetWindowLongPtrA(dialog, GWL_STYLE) & WS_CAPTION, LONG_PTR(0)) << "skinned, no system caption";
+            Linger();
             Click(dialog, IDOK);
             return true;
         })
-        .Then([&progressSeen] {
-            if (HWND progress = DialogWithItem(IDC_UPD_STATUS)) {
-                progressSeen = true;
-                EXPECT_NE(GetWindowLongPtrA(progress, GWL_EXSTYLE) & WS_EX_TOPMOST, LONG_PTR(0));
-            }
+        .Then([] {
             HWND dialog = DialogWithItem(IDC_UPD_REMOVE);
             if (!dialog)
                 return false;
             EXPECT_EQ(ItemString(dialog, IDC_UPD_VERSION), kNewVersion);
             EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_UPD_AUTO_INSTALL, BM_GETCHECK, 0, 0), BST_UNCHECKED);
             EXPECT_EQ(DialogWithItem(IDC_UPD_STATUS), nullptr) << "the progress window is gone before the question";
+            Linger();
             Click(dialog, IDOK);
             return true;
         });
@@ -244,8 +341,12 @@ TEST_F(UpdateWin, FoundDownloadExpandVerifyAndHandOverInEnglish)
     EXPECT_EQ(ReadSetting("AutoUpdateVersion", "Version1"), kNewVersion);
     EXPECT_EQ(ReadSetting("AutoUpdateVersion", "VersionDate1").size(), 8u);
     EXPECT_EQ(ReadSetting("AutoUpdateVersion", "VersionTime1").size(), 5u);
-    EXPECT_EQ(Requests(), "/good/current.txt\n/good/current.txt.sig\n/good/quorvane-102.ex_\n");
-    (void)progressSeen;
+    EXPECT_EQ(Requests(), "/slow/good/current.txt\n/slow/good/current.txt.sig\n/slow/good/quorvane-102.ex_\n");
+    EXPECT_TRUE(watcher.seen);
+    EXPECT_TRUE(watcher.topmost);
+    EXPECT_TRUE(watcher.barShown);
+    EXPECT_TRUE(watcher.downloadStatus);
+    EXPECT_TRUE(watcher.versionShown);
 }
 
 TEST_F(UpdateWin, FoundDialogInFrenchAndCancelDownloadsNothing)
@@ -259,6 +360,7 @@ TEST_F(UpdateWin, FoundDialogInFrenchAndCancelDownloadsNothing)
         EXPECT_EQ(ItemString(dialog, IDC_UPD_FOUND_SIZE), "6 Ko");
         EXPECT_TRUE(HasStaticText(dialog, "Les mises \xE0 jour suivantes sont disponibles sur Internet."));
         EXPECT_EQ(ItemString(dialog, IDCANCEL), "Annuler");
+        Linger();
         Click(dialog, IDCANCEL);
         return true;
     });
@@ -270,6 +372,33 @@ TEST_F(UpdateWin, FoundDialogInFrenchAndCancelDownloadsNothing)
     EXPECT_FALSE(wt::FileExists(files_.installer));
     EXPECT_EQ(Requests(), "/good/current.txt\n/good/current.txt.sig\n");
     EXPECT_FALSE(UpdaterRan());
+}
+
+TEST_F(UpdateWin, CancelDuringTheDownloadEndsItQuietly)
+{
+    StartProgram(2, "slow/good");
+    ProgressWatcher watcher(true);
+    NoDialogGuard guard(false);
+    ModalScript script;
+    script.Then([] {
+        HWND dialog = DialogWithItem(IDC_UPD_FOUND_SIZE);
+        if (!dialog)
+            return false;
+        Click(dialog, IDOK);
+        NoDialogGuard::Armed() = true;   // from here on no dialog may come
+        return true;
+    });
+    script.Run([] {
+        CheckForUpdates(Windows().main, kOwnVersion);
+        return INT_PTR(0);
+    }, 60000);
+    ASSERT_TRUE(watcher.cancelled);
+    EXPECT_LT(GetTickCount() - watcher.cancelTick, 1500u) << "the cancel takes effect at once";
+    EXPECT_FALSE(NoDialogGuard::Seen()) << "a cancel is no failure to report";
+    EXPECT_FALSE(wt::FileExists(files_.installer));
+    EXPECT_FALSE(wt::FileExists(files_.compressed));
+    EXPECT_FALSE(UpdaterRan());
+    EXPECT_TRUE(IsWindow(Windows().main));
 }
 
 TEST_F(UpdateWin, WaitingUpdateIsAskedForAgainRemovedOrRefusedWhenTampered)
@@ -291,6 +420,7 @@ TEST_F(UpdateWin, WaitingUpdateIsAskedForAgainRemovedOrRefusedWhenTampered)
                 return false;
             EXPECT_EQ(ItemString(dialog, IDOK), "&Installer");
             EXPECT_EQ(ItemString(dialog, IDCANCEL), "&Plus tard");
+            Linger();
             Click(dialog, IDCANCEL);
             return true;
         });
@@ -468,6 +598,7 @@ TEST_F(UpdateWin, NewsWindowManualAndAutomaticInBothLanguages)
         EXPECT_EQ(ItemString(news, IDC_NEWS_TEXT), "\r\nNew: signed updates.\r\nFixed: the edge.");
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(news, IDC_UPD_PROGRESS))) << "no time-out from the about box";
         EXPECT_EQ(SendDlgItemMessageA(news, IDC_NEWS_DONT_SHOW, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        Linger();
         SendDlgItemMessageA(news, IDC_NEWS_DONT_SHOW, BM_SETCHECK, BST_CHECKED, 0);
         Click(news, IDOK);
         return true;
@@ -559,6 +690,7 @@ TEST_F(UpdateWin, SettingsDialogAndAboutBoxShowTheHistoryInBothLanguages)
             EXPECT_EQ(tt::ListText(list, 1, 1), date);
             EXPECT_EQ(tt::ListText(list, 1, 2), "12:30");
             EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_UPD_SHOW_NEWS, BM_GETCHECK, 0, 0), BST_CHECKED);
+            Linger();
             SetDlgItemTextA(dialog, IDC_UPD_URL, "http://elsewhere.example/updates");
             Click(dialog, IDC_UPD_DEFAULT_URL);
             tt::Choose(dialog, IDC_UPD_FREQUENCY, 2);
@@ -588,6 +720,7 @@ TEST_F(UpdateWin, SettingsDialogAndAboutBoxShowTheHistoryInBothLanguages)
             EXPECT_EQ(tt::ListText(list, 0, 0), "1.01 03-05-2004");
             EXPECT_EQ(tt::ListText(list, 1, 1), date);
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_ABOUT_NEWS))) << "no news without current.txt";
+            Linger();
             Click(dialog, IDOK);
             return true;
         });
