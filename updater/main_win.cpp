@@ -20,6 +20,9 @@ constexpr DWORD kInstallerWaitMs = 180000;
 
 const char kProgramWindowClass[] = "Quorvane";
 
+// Exit code of an updater started while another one runs (the others follow UpdaterMessage).
+constexpr int kAlreadyUpdating = 100;
+
 struct Run {
     std::string folder;
     UpdaterRequest request;
@@ -173,6 +176,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     run.folder = OwnFolder();
     UpdaterProgress progress;
     progress.requestValid = !run.folder.empty() && ParseUpdaterRequest(commandLine ? commandLine : "", &run.request);
+
+    // One updater at a time: a second hand-over while one installs would run the installer
+    // twice over the same files. The first one finishes the work.
+    UniqueHandle oneAtATime(CreateMutexA(nullptr, FALSE, "Local\\QuorvaneAutoUpdate"));
+    if (oneAtATime && GetLastError() == ERROR_ALREADY_EXISTS)
+        return kAlreadyUpdating;
 
     for (;;) {
         UpdaterDecision next = NextUpdaterStep(progress);

@@ -391,6 +391,15 @@ TEST_F(Updater, LeavesTheProgramAsItWasWhenTheInstallerIsMissingOrFails)
         EXPECT_NE(Update(parameters, &message), 0u) << parameters;
         EXPECT_NE(message.find("AutoUpdate"), std::string::npos) << message;
     }
+    // While another updater works, a second one leaves it alone, silently.
+    HANDLE other = CreateMutexA(nullptr, FALSE, "Local\\QuorvaneAutoUpdate");
+    wt::Child second;
+    ASSERT_TRUE(second.Start("\"" + Path("AutoUpdate.EXE") + "\" version.$$$,Quorvane.exe"));
+    DWORD code = 0;
+    EXPECT_TRUE(second.WaitExit(10000, &code));
+    EXPECT_EQ(code, 100u);
+    CloseHandle(other);
+
     wt::PumpMessages(500);
     EXPECT_FALSE(wt::FileExists(Path("installer-ran.txt")));
     EXPECT_TRUE(Started().empty());
