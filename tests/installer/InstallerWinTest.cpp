@@ -286,6 +286,10 @@ TEST_F(Installer, UpdaterInstallsTheNextReleaseAndRestartsIt)
         return main != nullptr;
     }, 20000));
 
+    // Run by hand while the program runs, the silent installer refuses and touches nothing.
+    EXPECT_EQ(RunProgram("\"" + installFolder_ + "\\version.$$$\" /S"), 3u);
+    EXPECT_EQ(wt::ReadFileText(program), old);
+
     wt::Child updater;
     ASSERT_TRUE(updater.Start("\"" + installFolder_ + "\\AutoUpdate.EXE\" version.$$$,Quorvane.exe"));
     wt::PumpMessages(2000);
