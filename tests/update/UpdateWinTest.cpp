@@ -549,12 +549,29 @@ TEST_F(UpdateWin, AutomaticCheckIsSilentUnlessSomethingIsFoundAndInstallsWithout
     }
     EXPECT_EQ(ReadSetting("AutoUpdate", "DateUpdate").size(), 8u);
 
-    // Weekly, checked yesterday: not due, nothing fetched, the date stays.
+    // Weekly, checked three days ago: not due, nothing fetched, and the date of that check stays
+    // (were it moved on at every start, a program started daily would never check again).
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    FILETIME time = {};
+    SystemTimeToFileTime(&now, &time);
+    ULARGE_INTEGER ticks = {};
+    ticks.LowPart = time.dwLowDateTime;
+    ticks.HighPart = time.dwHighDateTime;
+    ticks.QuadPart -= 3ULL * 24 * 3600 * 10000000ULL;
+    time.dwLowDateTime = ticks.LowPart;
+    time.dwHighDateTime = ticks.HighPart;
+    SYSTEMTIME before = {};
+    FileTimeToSystemTime(&time, &before);
+    char date[16] = {};
+    wsprintfA(date, "%04d%02d%02d", before.wYear, before.wMonth, before.wDay);
     WritePrivateProfileStringA("AutoUpdate", "CheckEvery", "3", SettingsFile().c_str());
+    WritePrivateProfileStringA("AutoUpdate", "DateUpdate", date, SettingsFile().c_str());
     LoadUpdateSettings();
     Get(site_ + "/reset");
     RunDueUpdateCheck();
     EXPECT_EQ(Requests(), "");
+    EXPECT_EQ(ReadSetting("AutoUpdate", "DateUpdate"), date);
 
     // The manual check still says so.
     ModalScript manual;
