@@ -28,6 +28,5 @@ LaunchDecision OpenHelpPage(std::string_view page, std::string_view anchor, cons
                             int threadLocale)
 {
     int language = ContentLanguage(context.options.Language, threadLocale);
-    return LaunchDecision::Launch("open", context.browserProgram, HelpPageAddress(page, anchor, language),
-                                  kShowNormal);
+    return LaunchBrowserWith(context.browserProgram, HelpPageAddress(page, anchor, language), kShowNormal);
 }
