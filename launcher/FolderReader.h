@@ -37,7 +37,7 @@ constexpr std::size_t kMaxPathChars = 259;
 // Whatever the folders hold, a walk of the favorites goes at most this many folders deep
 // below the favorites folder and lists at most this many entries in all; beyond that the user's
 // menus and tree would be of no use anyway.
-constexpr int kMaxWalkDepth = 16;
+constexpr int kMaxWalkDepth = 32;
 constexpr std::size_t kMaxWalkEntries = 10000;
 
 // What is left of one walk's allowance.

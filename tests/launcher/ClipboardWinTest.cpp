@@ -158,7 +158,7 @@ TEST_F(ClipboardSearch, AnAddressOnTheClipboardIsOpenedAndALongTextIsCut)
     ASSERT_TRUE(PutOnClipboard(longAddress.c_str()));
     SearchClipboard();
     ASSERT_TRUE(Opened("http://long.example/www")) << Log();
-    ASSERT_TRUE(Opened("wTAI\r\n")) << "cut after 1023 characters";
+    ASSERT_TRUE(Opened("wTAI\"\r\n")) << "cut after 1023 characters";
     EXPECT_EQ(Log().find("TAILx"), std::string::npos);
 }
 

@@ -279,7 +279,7 @@ TEST_F(Favorites, HugeLockedAndGarbledShortcutsDoNotStopTheMenu)
     // The address of a favorite is taken up to 511 characters.
     SendMessageA(main_, WM_COMMAND, items[3].id, 0);
     std::string cut = "http://huge.example/" + std::string(511 - 20, 'h');
-    ASSERT_TRUE(Opened(cut + "\r\n")) << Log().substr(0, 200);
+    ASSERT_TRUE(Opened(cut + "\"\r\n")) << Log().substr(0, 200);
 }
 
 TEST_F(Favorites, DeepNestingIsWalkedAsFarAsPathsGo)
