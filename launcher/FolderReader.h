@@ -36,8 +36,9 @@ constexpr std::size_t kMaxPathChars = 259;
 
 // Whatever the folders hold, a walk of the favorites goes at most this many folders deep
 // below the favorites folder and lists at most this many entries in all; beyond that the user's
-// menus and tree would be of no use anyway.
-constexpr int kMaxWalkDepth = 32;
+// menus and tree would be of no use anyway. (Menus nest at most 30 deep: a deeper chain would
+// be refused whole by the system, near its top.)
+constexpr int kMaxWalkDepth = 24;
 constexpr std::size_t kMaxWalkEntries = 10000;
 
 // What is left of one walk's allowance.
