@@ -138,7 +138,13 @@ LaunchDecision RouteToBrowser(std::string_view address, const LaunchContext& con
         return LaunchBrowserWith(context.browserProgram, address, show);
     if (HoldsControlCharacters(address))
         return LaunchDecision::Refusal();
-    return LaunchDecision::Launch("open", std::string(address), "", show);
+    // The shell copies the address into the registered browser's command line as it stands,
+    // between the quotes around its "%1": a quote of the address would end that argument early.
+    // In an address a quote means %22 anyway (no file name holds one).
+    std::string file;
+    for (char c : address)
+        file += c == '"' ? std::string("%22") : std::string(1, c);
+    return LaunchDecision::Launch("open", file, "", show);
 }
 
 LaunchDecision RouteAddress(std::string_view address, int miniBrowserFlag, const LaunchContext& context)

@@ -327,6 +327,11 @@ TEST(InterpretInput, AnAddressReachesTheBrowserAsExactlyOneArgument)
         EXPECT_EQ(RouteToBrowser(bad, context).kind, LaunchDecision::Kind::Refused) << bad;
         o.UseCurrentBrowser = 0;
     }
+    // Handed to the shell as the file, a quote cannot end the argument the shell makes of it.
+    o.UseCurrentBrowser = 1;
+    EXPECT_EQ(RouteToBrowser(addresses[0], context).file,
+              "http://x.example/ --gpu-launcher=%22cmd /c calc%22 --no-sandbox");
+    o.UseCurrentBrowser = 0;
     // An empty address starts an empty browser, with no argument at all.
     EXPECT_EQ(RunCommand("", context).parameters, "");
 }
