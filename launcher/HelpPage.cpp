@@ -114,6 +114,5 @@ LaunchDecision OpenHelpPage(std::string_view page, std::string_view anchor, cons
                             int threadLocale, const LocalHelp* local)
 {
     int language = ContentLanguage(context.options.Language, threadLocale);
-    return LaunchDecision::Launch("open", context.browserProgram, HelpAddress(page, anchor, language, local),
-                                  kShowNormal);
+    return LaunchBrowserWith(context.browserProgram, HelpAddress(page, anchor, language, local), kShowNormal);
 }

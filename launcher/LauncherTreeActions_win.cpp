@@ -203,17 +203,24 @@ void DeleteSelectedItem(LauncherWindow& launcher)
         return;
     HTREEITEM item = tree->Selected();
     const int group = tree->GroupOf(item);
-    if (!TreeGroupDeletes(group) || tree->IsRoot(item) || !tree->RecordOf(item))
+    const void* record = tree->RecordOf(item);
+    if (!TreeGroupDeletes(group) || tree->IsRoot(item) || !record)
         return;
+    const std::string text = tree->TextOf(item);
     if (group == kTreeGroupSearched)
         if (const SavedEntry* entry = SearchTextOf(*tree, item))
             PutSearchTextInBox(launcher, *entry);
     const HWND dialog = launcher.Window();
     if (!Confirmed(dialog))
         return;
-    // While the question was open the launcher may have closed and the item may have gone;
-    // the records are looked up again.
+    // While the question was open the launcher may have closed, and the item may have gone (a
+    // translation run from the hotkey rewrites the history) with its handle given to another
+    // item: the item is looked up again by its record, which must still show the same text
+    // (a new record may sit where the old one was).
     if (LauncherOf(dialog) != &launcher || !(tree = launcher.Tree()))
+        return;
+    item = tree->ChildWith(group, record);
+    if (!item || tree->TextOf(item) != text)
         return;
     switch (group) {
     case kTreeGroupTyped:

@@ -240,16 +240,20 @@ void LauncherTree::ReloadFavorites()
         TreeView_Expand(tree_, roots_[kTreeGroupFavorites], TVE_EXPAND);
 }
 
-void LauncherTree::RemoveChildWith(int group, const void* record)
+HTREEITEM LauncherTree::ChildWith(int group, const void* record) const
 {
     HTREEITEM root = Root(group);
     for (HTREEITEM child = root ? TreeView_GetChild(tree_, root) : nullptr; child;
-         child = TreeView_GetNextSibling(tree_, child)) {
-        if (RecordOf(child) == record) {
-            TreeView_DeleteItem(tree_, child);
-            return;
-        }
-    }
+         child = TreeView_GetNextSibling(tree_, child))
+        if (RecordOf(child) == record)
+            return child;
+    return nullptr;
+}
+
+void LauncherTree::RemoveChildWith(int group, const void* record)
+{
+    if (HTREEITEM child = ChildWith(group, record))
+        TreeView_DeleteItem(tree_, child);
 }
 
 void LauncherTree::InsertFirstChild(int group, const void* record, const std::string& text)

@@ -35,6 +35,10 @@ public:
     // folders.
     void* RecordOf(HTREEITEM item) const;
     std::string TextOf(HTREEITEM item) const;
+    // The item of group that stands for record, found afresh; null when there is none. (An item
+    // handle kept across a modal loop may have been deleted meanwhile, and even handed to a new
+    // item.)
+    HTREEITEM ChildWith(int group, const void* record) const;
     HTREEITEM Selected() const;
     void Select(HTREEITEM item);
     // The item at a screen point when the point lies on one of the hit parts; null otherwise.

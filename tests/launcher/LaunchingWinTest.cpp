@@ -114,7 +114,7 @@ TEST_F(LauncherWin, TrayCommandsOpenEngineHomesTheSiteHelpAndTheMiniBrowserHome)
     SendMessageA(main_, WM_COMMAND, IDM_HELP_CONTENT, 0);
     ASSERT_TRUE(Opened("http://www.quorvane.com/helpen/index.htm")) << Log();
     SendMessageA(main_, WM_COMMAND, IDM_HOME_PAGE, 0);
-    ASSERT_TRUE(Opened("\" http://www.quorvane.com/")) << Log();
+    ASSERT_TRUE(Opened("\" \"http://www.quorvane.com/\"")) << Log();
     // No start address of its own: the mini browser opens the favorite engine's home, which
     // until the mini browser exists goes to the user's browser.
     SendMessageA(main_, WM_COMMAND, IDM_STARTMINIBROWSER, 0);

@@ -30,6 +30,7 @@ Modes:
     /split/...        the page in two writes 300 ms apart, cut inside the first marker
     /big/...          10 MB of filler before the page
     /slow/...         a 48 KB page (12 pieces of 4096 bytes) over about 1.5 s
+    /trickle/...      announces 100 KB, then sends one byte every 250 ms for 15 s and hangs up
 """
 
 import argparse
@@ -43,7 +44,7 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
 CONTROL_PATHS = ("/last", "/count", "/reset")
-MODES = ("status", "silent", "nul", "split", "big", "slow")
+MODES = ("status", "silent", "nul", "split", "big", "slow", "trickle")
 BIG_FILLER_BYTES = 10 * 1024 * 1024
 
 records = []
@@ -193,6 +194,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_big(page)
         elif mode == "slow":
             self.send_slow()
+        elif mode == "trickle":
+            self.send_trickle()
         else:
             self.send_page(status, page)
 
@@ -264,6 +267,20 @@ class Handler(BaseHTTPRequestHandler):
             self.wfile.write(piece)
             self.wfile.flush()
             time.sleep(0.125)
+
+
+    def send_trickle(self):
+        # Never slow enough for a receive time-out, never done: only a deadline ends the read.
+        self.start(100 * 1024)
+        self.connection.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        deadline = time.time() + 15
+        try:
+            while time.time() < deadline:
+                self.wfile.write(b"t")
+                self.wfile.flush()
+                time.sleep(0.25)
+        except OSError:
+            pass
 
 
 def main():
