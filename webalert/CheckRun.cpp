@@ -217,7 +217,7 @@ CheckRunResult RunChecks(MonitoredPageList& list, PageFolders& folders, PageFetc
                 break;
             std::shared_ptr<Job> job = pending.front();
             pending.pop_front();
-            observer.Step(++result.taken, job->page);
+            observer.Step(++result.taken, job->id, job->page);
             while (!pool.WaitFor(*job))
                 observer.Waiting();
             run.Apply(*job, result);

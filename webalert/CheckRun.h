@@ -24,7 +24,7 @@ public:
     // The pages that a check of all would take up (enabled, not Modified).
     virtual void Begin(int /*count*/) {}
     // The next page is taken up (taken counts from 1).
-    virtual void Step(int /*taken*/, const MonitoredPage& /*page*/) {}
+    virtual void Step(int /*taken*/, PageId /*id*/, const MonitoredPage& /*page*/) {}
     // Called about every 50 ms while the next page's answer is awaited.
     virtual void Waiting() {}
     // The page's state changed; page is a copy taken after the change.

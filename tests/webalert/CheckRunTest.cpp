@@ -17,7 +17,7 @@ const std::string kData = "C:\\data\\";
 
 struct Recorder : CheckObserver {
     void Begin(int count) override { begun = count; }
-    void Step(int taken, const MonitoredPage& page) override { steps.push_back(std::to_string(taken) + ":" + page.name); }
+    void Step(int taken, PageId, const MonitoredPage& page) override { steps.push_back(std::to_string(taken) + ":" + page.name); }
     void StateChanged(PageId, const MonitoredPage& page, bool becameModified) override
     {
         stateChanges.push_back(page.name + (becameModified ? "+" : "-"));
@@ -193,9 +193,9 @@ TEST_F(CheckRunTest, CancelStopsAfterThePageBeingFetched)
     }
     struct Canceller : Recorder {
         std::atomic<bool>* cancel = nullptr;
-        void Step(int taken, const MonitoredPage& page) override
+        void Step(int taken, PageId, const MonitoredPage& page) override
         {
-            Recorder::Step(taken, page);
+            Recorder::Step(taken, nullptr, page);
             if (taken == 4)
                 cancel->store(true);
         }

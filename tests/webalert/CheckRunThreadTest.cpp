@@ -16,7 +16,7 @@ namespace {
 
 struct Watcher : CheckObserver {
     explicit Watcher(MonitoredPageList& l) : list(l) {}
-    void Step(int, const MonitoredPage& page) override { lastStep = page.name; }
+    void Step(int, PageId, const MonitoredPage& page) override { lastStep = page.name; }
     void Waiting() override { ++waits; }
     void StateChanged(PageId id, const MonitoredPage& page, bool) override
     {
