@@ -30,6 +30,9 @@ Modes:
     /split/...        the page in two writes 300 ms apart, cut inside the first marker
     /big/...          10 MB of filler before the page
     /slow/...         a 48 KB page (12 pieces of 4096 bytes) over about 1.5 s
+    /delay/MS/...     the plain page after MS milliseconds
+    /page/NAME        a watched page: the bytes last set for NAME (a plain page before)
+    /setpage/NAME?T   sets NAME's bytes to T (percent-decoded, NUL bytes allowed); not recorded
 """
 
 import argparse
@@ -43,11 +46,12 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
 CONTROL_PATHS = ("/last", "/count", "/reset")
-MODES = ("status", "silent", "nul", "split", "big", "slow")
+MODES = ("status", "silent", "nul", "split", "big", "slow", "delay", "page")
 BIG_FILLER_BYTES = 10 * 1024 * 1024
 
 records = []
 records_lock = threading.Lock()
+watched_pages = {}
 
 
 def form_fields(body):
@@ -162,6 +166,11 @@ class Handler(BaseHTTPRequestHandler):
         if path in CONTROL_PATHS:
             self.control(path)
             return
+        if path.startswith("/setpage/"):
+            with records_lock:
+                watched_pages[path[len("/setpage/"):]] = unquote_to_bytes(self.path.partition("?")[2])
+            self.send_page(200, b"ok", "text/plain")
+            return
         with records_lock:
             records.append((self.command, self.path, list(self.headers.items()), body))
 
@@ -177,6 +186,15 @@ class Handler(BaseHTTPRequestHandler):
             rest = "/" + rest
         if mode == "silent":
             self.wait_for_hang_up()
+            return
+        if mode == "delay":
+            milliseconds, _, rest = rest[1:].partition("/")
+            time.sleep(int(milliseconds) / 1000.0)
+            rest = "/" + rest
+        if mode == "page":
+            with records_lock:
+                page = watched_pages.get(rest[1:])
+            self.send_page(200, page if page is not None else plain_page(rest))
             return
 
         page = service_page(rest, body)
