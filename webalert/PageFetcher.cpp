@@ -19,8 +19,14 @@ bool PageCheckProvider::UsesDirectRequest()
 
 void PageCheckProvider::ProcessContent()
 {
-    // Judged by its content alone: an error page is compared like any other page.
-    newBody_ = Content();
+    // Judged by its content alone: an error page is compared like any other page. But a read
+    // that broke off (time-out, lost connection, a page beyond the largest) is no page: kept,
+    // it would count as a change and replace the stored copy with a piece of the page.
+    if (Failed() && ErrorText().rfind("Error fetching resource", 0) == 0) {
+        newBody_.clear();
+    } else {
+        newBody_ = Content();
+    }
     SetContent(std::string());
 }
 

@@ -229,7 +229,7 @@ TEST_F(CheckRunTest, ProviderFetchesWithAGetOnTheDirectRoad)
                 net.addresses.push_back(request.address);
                 net.posts += request.post ? 1 : 0;
                 response.answered = true;
-                response.complete = true;
+                response.complete = !net.breakOff;
                 response.rawHeaders = std::string("HTTP/1.1 404 Not Found\0\0", 24);
                 response.body = std::string("<h1>gone\0</h1>", 14);
                 return true;
@@ -240,11 +240,15 @@ TEST_F(CheckRunTest, ProviderFetchesWithAGetOnTheDirectRoad)
         std::unique_ptr<SessionTransport> CreateSession() override { return nullptr; }
         std::vector<std::string> addresses;
         int posts = 0;
+        bool breakOff = false;
     } net;
     ProviderPageFetcher provider(&net);
     EXPECT_EQ(provider.Fetch("http://h/p?a=1&b=2&amp;c"), std::string("<h1>gone\0</h1>", 14));
     EXPECT_EQ(net.addresses, std::vector<std::string>{"http://h/p?a=1%26b=2%26amp;c"});
     EXPECT_EQ(net.posts, 0);
+    // A read that broke off brings nothing to compare.
+    net.breakOff = true;
+    EXPECT_EQ(provider.Fetch("http://h/p"), "");
 }
 
 } // namespace

@@ -158,7 +158,8 @@ TEST_F(WebAlertCheck, RunsStoreRotateAndCompareAsTheOptionsSay)
     EXPECT_EQ(Copy("Beta", "url.html"), std::string("<p>B\0b</p>", 10));
     EXPECT_NE(Stored(2).find("|1|16|0|0|"), std::string::npos);   // Updated stays, read
     ASSERT_NE(LastBalloon(), nullptr);
-    EXPECT_EQ(std::string(LastBalloon()->szInfo), LoadText(IDS_LINKS_MODIFIED) + "\n\nAlpha");
+    // Read again, the Modified page was fetched this time: its first copy.
+    EXPECT_EQ(std::string(LastBalloon()->szInfo), LoadText(IDS_LINKS_MODIFIED) + "\n\nAlpha\nLater");
 
     // 3. Strict: the NUL-hidden difference is seen; an equal page loses its Updated mark.
     Options().WebAlertCMPStrict = 1;
@@ -228,17 +229,27 @@ TEST_F(WebAlertCheck, BadPagesAndBadNamesLeaveTheOthersAlone)
     ServePage("fine", "<html>fine</html>");
     ASSERT_TRUE(StartWith({"WebAlertFreq=0", "WebAlertShowProgress=0", "WebAlertSound=0", "WebAlertCMPStrict=1"},
                           {Line("..", Link("fine")), Line("CON", Link("fine")), Line(std::string(300, 'n'), Link("fine")),
-                           Line("Big", wt::HttpPeer::Url("/big/x")), Line("Nul", wt::HttpPeer::Url("/nul/x")),
+                           Line("Big", wt::HttpPeer::Url("/big/x")), Line("Binary", wt::HttpPeer::Url("/nul/x")),
                            Line("Error", wt::HttpPeer::Url("/status/500/x")), Line("Fine", Link("fine"))}));
     wt::HttpPeer::Reset();
     ASSERT_TRUE(CheckLinks(60000));
-    // The unsafe names were never fetched nor written anywhere.
+    // The unsafe names (a device name among them) were never fetched nor written anywhere.
     EXPECT_EQ(wt::HttpPeer::Count(), 4);
     EXPECT_FALSE(wt::FileExists(dataFolder_ + "\\url.html"));
-    EXPECT_FALSE(wt::FileExists(dataFolder_ + "\\CON"));
+    // Nothing but the safe names' folders and the settings file in the data folder.
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((dataFolder_ + "\\*").c_str(), &found);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found) != FALSE)
+        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
+            names.push_back(found.cFileName);
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Big", "Binary", "Error", "Fine", "webalert_wintests.INI"}));
     EXPECT_EQ(Copy("Fine", "url.html"), "<html>fine</html>");
     EXPECT_GT(Copy("Big", "url.html").size(), 10u * 1024 * 1024);
-    EXPECT_NE(Copy("Nul", "url.html").find(std::string("bin\0ary", 7)), std::string::npos);
+    EXPECT_NE(Copy("Binary", "url.html").find(std::string("bin\0ary", 7)), std::string::npos);
     // An error page is a page like any other.
     EXPECT_NE(Copy("Error", "url.html").find("Error 500"), std::string::npos);
     EXPECT_EQ(Stored(1), Line("..", Link("fine")));
