@@ -230,7 +230,8 @@ TEST_F(CheckRunTest, ProviderFetchesWithAGetOnTheDirectRoad)
                 net.posts += request.post ? 1 : 0;
                 response.answered = true;
                 response.complete = !net.breakOff;
-                response.rawHeaders = std::string("HTTP/1.1 404 Not Found\0\0", 24);
+                response.rawHeaders = net.breakOff ? std::string("HTTP/1.1 200 OK\0\0", 17)
+                                                   : std::string("HTTP/1.1 404 Not Found\0\0", 24);
                 response.body = std::string("<h1>gone\0</h1>", 14);
                 return true;
             }
