@@ -22,13 +22,36 @@ struct Job {
     bool done = false;
 };
 
+class StdWorkerThreads : public WorkerThreads {
+public:
+    bool Start(std::function<void()> work) override
+    {
+        try {
+            threads_.emplace_back(std::move(work));
+            return true;
+        } catch (...) {
+            return false;
+        }
+    }
+    void JoinAll() override
+    {
+        for (std::thread& thread : threads_)
+            thread.join();
+        threads_.clear();
+    }
+
+private:
+    std::vector<std::thread> threads_;
+};
+
 // Fetches jobs in the order they are queued, a few at once.
 class FetchPool {
 public:
-    FetchPool(PageFetcher& fetcher, int workers) : fetcher_(fetcher)
+    FetchPool(PageFetcher& fetcher, int workers, WorkerThreads* threads)
+        : fetcher_(fetcher), threads_(threads ? *threads : ownThreads_)
     {
         for (int i = 0; i < workers; ++i)
-            threads_.emplace_back([this] { Work(); });
+            started_ += threads_.Start([this] { Work(); }) ? 1 : 0;
     }
     ~FetchPool()
     {
@@ -38,8 +61,7 @@ public:
             queue_.clear();
         }
         wake_.notify_all();
-        for (std::thread& thread : threads_)
-            thread.join();
+        threads_.JoinAll();
     }
     FetchPool(const FetchPool&) = delete;
     FetchPool& operator=(const FetchPool&) = delete;
@@ -54,8 +76,14 @@ public:
     }
 
     // Waits up to one step for the job's answer.
-    bool WaitFor(const Job& job)
+    bool WaitFor(Job& job)
     {
+        if (started_ == 0) {
+            // Not one worker could start: the run fetches its pages itself.
+            job.body = fetcher_.Fetch(job.page.urlString);
+            job.done = true;
+            return true;
+        }
         std::unique_lock<std::mutex> lock(mutex_);
         return done_.wait_for(lock, kWaitStep, [&] { return job.done; });
     }
@@ -89,7 +117,9 @@ private:
     std::condition_variable done_;
     std::deque<std::shared_ptr<Job>> queue_;
     bool stop_ = false;
-    std::vector<std::thread> threads_;
+    int started_ = 0;
+    StdWorkerThreads ownThreads_;
+    WorkerThreads& threads_;
 };
 
 bool Checkable(const MonitoredPage& page, const std::string& dataFolder)
@@ -200,7 +230,7 @@ CheckRunResult RunChecks(MonitoredPageList& list, PageFolders& folders, PageFetc
         // Answers wait in order for their turn; twice the workers keeps every worker busy
         // while bounding what is held in memory.
         const std::size_t window = static_cast<std::size_t>(workers) * 2;
-        FetchPool pool(fetcher, workers);
+        FetchPool pool(fetcher, workers, options.threads);
         std::deque<std::shared_ptr<Job>> pending;
         bool listEnded = false;
         while (!cancel.load()) {

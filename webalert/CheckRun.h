@@ -12,10 +12,21 @@
 #include "webalert/PageFetcher.h"
 #include "webalert/PageFiles.h"
 
+// Starts and joins the worker threads of a run. The default uses std::thread; the program
+// gives its workers small stacks, so that a dozen of them cost little memory.
+class WorkerThreads {
+public:
+    virtual ~WorkerThreads() = default;
+    // False when no thread could be started.
+    virtual bool Start(std::function<void()> work) = 0;
+    virtual void JoinAll() = 0;
+};
+
 struct CheckRunOptions {
     CompareOptions compare;
-    PageId onlyPage = nullptr;   // null: every page
-    int workers = 8;             // fetches at once
+    PageId onlyPage = nullptr;        // null: every page
+    int workers = 8;                  // fetches at once
+    WorkerThreads* threads = nullptr; // null: std::thread
 };
 
 class CheckObserver {

@@ -1,12 +1,15 @@
-// Check runs on a thread of their own. The check thread fetches (with its pool of workers),
-// compares, records and shows its progress window; everything that touches the program's
-// other windows (the launcher tree, the mini browser, the tray, the main window) is posted to
-// a message-only window of the user-interface thread, which also ends the thread's life.
+// Check runs on a thread of their own. The check thread owns the progress window; the run
+// (fetching with its pool of workers, comparing, recording) goes on that thread, or beside it
+// while the progress window is shown. Everything that touches the program's other windows
+// (the launcher tree, the mini browser, the tray, the main window) is posted to a
+// message-only window of the user-interface thread, which also ends the thread's life.
 #include <windows.h>
 
 #include <atomic>
 #include <memory>
 #include <string>
+#include <functional>
+#include <vector>
 
 #include "app/AppContext_win.h"
 #include "app/MessageBox_win.h"
@@ -43,6 +46,9 @@ constexpr std::uint32_t kFetchTimeoutMs = 30000;
 constexpr std::size_t kLargestPage = 16u * 1024u * 1024u;
 // How long the shut-down waits for a cancelled run.
 constexpr DWORD kStopWaitMs = 5000;
+// Stacks of the run's threads: a dozen threads of the default 1 MB would weigh more than the
+// whole run's data.
+constexpr SIZE_T kThreadStack = 256 * 1024;
 
 struct RunRequest {
     HWND owner = nullptr;
@@ -68,6 +74,44 @@ struct Runner {
     std::atomic<bool> cancel{false};
 };
 
+DWORD WINAPI RunWork(LPVOID parameter)
+{
+    std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(parameter));
+    (*work)();
+    return 0;
+}
+
+// A thread with a small stack; null when it cannot be started.
+HANDLE StartSmallThread(std::function<void()> work)
+{
+    auto* heap = new std::function<void()>(std::move(work));
+    HANDLE thread = CreateThread(nullptr, kThreadStack, RunWork, heap, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (!thread)
+        delete heap;
+    return thread;
+}
+
+class SmallStackThreads : public WorkerThreads {
+public:
+    ~SmallStackThreads() override { JoinAll(); }
+    bool Start(std::function<void()> work) override
+    {
+        HANDLE thread = StartSmallThread(std::move(work));
+        if (thread)
+            threads_.emplace_back(thread);
+        return thread != nullptr;
+    }
+    void JoinAll() override
+    {
+        for (UniqueHandle& thread : threads_)
+            WaitForSingleObject(thread.Get(), INFINITE);
+        threads_.clear();
+    }
+
+private:
+    std::vector<UniqueHandle> threads_;
+};
+
 Runner& TheRunner()
 {
     // Never destroyed: a run still fetching when the process ends must not find it gone.
@@ -88,33 +132,26 @@ LocalTime LocalNow()
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
 }
 
-class ThreadObserver : public CheckObserver {
+// Hears the run (on the thread that runs it) and passes the news on by posted messages.
+class RunObserver : public CheckObserver {
 public:
-    ThreadObserver(const RunRequest& request, std::atomic<bool>& cancel) : request_(request), cancel_(cancel) {}
+    RunObserver(const RunRequest& request, CheckProgressWindow* progress) : request_(request), progress_(progress) {}
 
     void Begin(int count) override
     {
-        if (!request_.showProgress)
-            return;
-        progress_ = std::make_unique<CheckProgressWindow>(WebAlertPages(), cancel_);
-        if (!progress_->Open(count))
-            progress_.reset();
+        if (progress_)
+            progress_->Begin(count);
     }
     void Step(int taken, PageId id, const MonitoredPage& page) override
     {
         if (progress_)
             progress_->Step(taken, id, page);
     }
-    void Waiting() override
-    {
-        if (progress_)
-            progress_->Pump();
-    }
     void StateChanged(PageId id, const MonitoredPage&, bool) override
     {
         PostMessageA(request_.notifier, UM_PAGE_MARK, 0, reinterpret_cast<LPARAM>(id));
         if (progress_)
-            progress_->Redraw();
+            progress_->Redraw(id);
     }
     void PageChanged(PageId, const MonitoredPage& page) override
     {
@@ -126,13 +163,51 @@ public:
                 delete link;
         }
     }
-    void End() override { progress_.reset(); }
 
 private:
     const RunRequest& request_;
-    std::atomic<bool>& cancel_;
-    std::unique_ptr<CheckProgressWindow> progress_;
+    CheckProgressWindow* progress_;
 };
+
+CheckRunResult Run(const RunRequest& request, CheckProgressWindow* progress)
+{
+    Win32PageFiles files;
+    PageFolders folders(files, request.dataFolder);
+    ProviderPageFetcher fetcher(&MonitorTransports());
+    RunObserver observer(request, progress);
+    SmallStackThreads threads;
+    CheckRunOptions options = request.options;
+    options.threads = &threads;
+    return RunChecks(WebAlertPages(), folders, fetcher, options, observer, TheRunner().cancel, LocalNow);
+}
+
+// With a progress window, the run goes on a thread of its own while this thread serves the
+// window, so that neither waits for the other.
+CheckRunResult RunWithProgress(const RunRequest& request)
+{
+    CheckProgressWindow progress(WebAlertPages(), TheRunner().cancel);
+    if (!progress.Create())
+        return Run(request, nullptr);
+    CheckRunResult result;
+    std::atomic<bool> finished{false};
+    UniqueHandle run(StartSmallThread([&] {
+        try {
+            result = Run(request, &progress);
+        } catch (...) {
+            // Out of memory for a page: the run ends with what it recorded.
+        }
+        finished = true;
+    }));
+    if (!run)
+        return Run(request, nullptr);
+    HANDLE handles[1] = {run.Get()};
+    while (!finished.load()) {
+        MsgWaitForMultipleObjects(1, handles, FALSE, 50, QS_ALLINPUT);
+        progress.Pump();
+    }
+    WaitForSingleObject(run.Get(), INFINITE);
+    return result;
+}
 
 DWORD WINAPI CheckThread(LPVOID parameter)
 {
@@ -141,12 +216,7 @@ DWORD WINAPI CheckThread(LPVOID parameter)
     try {
         // The user chose to work offline: the run ends silently.
         if (!IsOfflineMode()) {
-            Win32PageFiles files;
-            PageFolders folders(files, request->dataFolder);
-            ProviderPageFetcher fetcher(&MonitorTransports());
-            ThreadObserver observer(*request, TheRunner().cancel);
-            const CheckRunResult result = RunChecks(WebAlertPages(), folders, fetcher, request->options, observer,
-                                                    TheRunner().cancel, LocalNow);
+            const CheckRunResult result = request->showProgress ? RunWithProgress(*request) : Run(*request, nullptr);
             outcome->nothingToCheck = result.nothingToCheck;
             outcome->ran = !result.nothingToCheck;
             outcome->changesFound = result.changesFound;
@@ -271,7 +341,7 @@ void StartPageCheck(HWND owner, PageId page)
     request->dataFolder = App().dataFolder + "\\";
     request->settingsPath = App().settingsPath;
     runner.cancel = false;
-    runner.thread.Reset(CreateThread(nullptr, 0, CheckThread, request.get(), 0, nullptr));
+    runner.thread.Reset(CreateThread(nullptr, kThreadStack, CheckThread, request.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
     if (!runner.thread)
         return;
     request.release();

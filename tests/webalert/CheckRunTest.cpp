@@ -182,6 +182,24 @@ TEST_F(CheckRunTest, ManyPagesFetchAtOnceButApplyInOrder)
     EXPECT_LT(took, std::chrono::milliseconds(600));
 }
 
+TEST_F(CheckRunTest, WithoutWorkersTheRunFetchesItself)
+{
+    struct NoThreads : WorkerThreads {
+        bool Start(std::function<void()>) override { return false; }
+        void JoinAll() override {}
+    } none;
+    for (int i = 0; i < 3; ++i) {
+        list.Append(MonitoredPage("P" + std::to_string(i), "http://h/" + std::to_string(i)));
+        fetcher.Serve("http://h/" + std::to_string(i), "x");
+    }
+    CheckRunOptions options;
+    options.threads = &none;
+    std::atomic<bool> cancel{false};
+    CheckRunResult result = RunChecks(list, folders, fetcher, options, recorder, cancel, [this] { return clock; });
+    EXPECT_EQ(result.taken, 3);
+    EXPECT_EQ(recorder.changed.size(), 3u);
+}
+
 TEST_F(CheckRunTest, CancelStopsAfterThePageBeingFetched)
 {
     workers = 3;
