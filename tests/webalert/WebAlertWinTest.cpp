@@ -230,11 +230,16 @@ TEST_F(WebAlertCheck, BadPagesAndBadNamesLeaveTheOthersAlone)
     ASSERT_TRUE(StartWith({"WebAlertFreq=0", "WebAlertShowProgress=0", "WebAlertSound=0", "WebAlertCMPStrict=1"},
                           {Line("..", Link("fine")), Line("CON", Link("fine")), Line(std::string(300, 'n'), Link("fine")),
                            Line("Big", wt::HttpPeer::Url("/big/x")), Line("Binary", wt::HttpPeer::Url("/nul/x")),
-                           Line("Error", wt::HttpPeer::Url("/status/500/x")), Line("Fine", Link("fine"))}));
+                           Line("Error", wt::HttpPeer::Url("/status/500/x")), Line("Fine", Link("fine")),
+                           Line("Silent", wt::HttpPeer::Url("/silent/x"))}));
     wt::HttpPeer::Reset();
+    // A page that never answers holds the run no longer than its 30 s time-out.
+    const DWORD start = GetTickCount();
     ASSERT_TRUE(CheckLinks(60000));
+    EXPECT_LT(GetTickCount() - start, 45000u);
+    EXPECT_EQ(Stored(8), Line("Silent", wt::HttpPeer::Url("/silent/x")));
     // The unsafe names (a device name among them) were never fetched nor written anywhere.
-    EXPECT_EQ(wt::HttpPeer::Count(), 4);
+    EXPECT_EQ(wt::HttpPeer::Count(), 5);
     EXPECT_FALSE(wt::FileExists(dataFolder_ + "\\url.html"));
     // Nothing but the safe names' folders and the settings file in the data folder.
     std::vector<std::string> names;
