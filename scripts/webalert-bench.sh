@@ -28,7 +28,9 @@ fi
 
 "$build/bin/webalert_run_bench"
 
-if [ -x "$build/win32/bin/webalert_check_bench.exe" ] && [ -d "$build/wineprefix-template" ]; then
-  "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$build/win32/bin" webalert_check_bench.exe ||
+bin=$build/win32/bin
+[ "$("$root/tests/support/wine-arch.sh")" = x86_64 ] && bin=$build/win64/bin
+if [ -x "$bin/webalert_check_bench.exe" ] && [ -d "$build/wineprefix-template" ]; then
+  "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$bin" webalert_check_bench.exe ||
     echo "webalert check under Wine: did not run"
 fi
