@@ -224,6 +224,31 @@ TEST_F(WebAlertCheck, ProgressWindowOneRunAtATimeAndTheBalloonsLimit)
     EXPECT_TRUE(AnyEnabledPageChanged());
 }
 
+TEST_F(WebAlertCheck, TheHeartbeatStartsScheduledChecksUnlessDisabled)
+{
+    ServePage("daily", "<p>daily</p>");
+    ASSERT_TRUE(StartWith({"WebAlertFreq=4", "WebAlertShowProgress=0", "WebAlertSound=0", "WebAlertShowTip=0"},
+                          {Line("Daily", Link("daily"))}));
+    wt::HttpPeer::Reset();
+    auto ends = [this] { return std::count(spy_->commands.begin(), spy_->commands.end(), IDM_END_CHECK_WEBALERT); };
+    // "Disable WebAlert" at once, before the first tick: the schedule is not consulted.
+    SendMessageA(main_, WM_COMMAND, IDM_DISABLE_WEBALERT, 0);
+    wt::PumpMessages(2500);
+    EXPECT_EQ(wt::HttpPeer::Count(), 0);
+    EXPECT_EQ(ReadSetting("Options", "WebAlertLastCheckDate"), "<missing>");
+    // Enabled again: no last date, so the next tick checks and notes today.
+    SendMessageA(main_, WM_COMMAND, IDM_DISABLE_WEBALERT, 0);
+    ASSERT_TRUE(wt::WaitUntil([&] { return ends() == 1 && !CheckRunning(); }, 15000));
+    EXPECT_EQ(wt::HttpPeer::Count(), 1);
+    EXPECT_EQ(ReadSetting("Options", "WebAlertLastCheckDate"), Today());
+    EXPECT_EQ(Copy("Daily", "url.html"), "<p>daily</p>");
+    // Checked today: later ticks start nothing.
+    MarkAllRead();
+    wt::PumpMessages(2500);
+    EXPECT_EQ(wt::HttpPeer::Count(), 1);
+    EXPECT_EQ(ends(), 1);
+}
+
 TEST_F(WebAlertCheck, BadPagesAndBadNamesLeaveTheOthersAlone)
 {
     ServePage("fine", "<html>fine</html>");
