@@ -288,6 +288,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port-file", required=True)
     args = parser.parse_args()
+    # A listen queue of 5 (the default) drops connections when a dozen clients connect at once.
+    ThreadingHTTPServer.request_queue_size = 128
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.daemon_threads = True
     temporary = args.port_file + ".tmp"
