@@ -42,6 +42,8 @@ void ScheduleTick(HWND owner, int atStart);
 void OpenMonitorWindow(HWND owner, int force);
 // Whether an enabled monitored page carries a change mark.
 bool AnyEnabledPageChanged();
+// At shut-down: stops a running check.
+void StopWebAlertChecks();
 
 // ---- mail/ ----
 // Mails the change notice of one page on a thread of its own (the notice is copied first).

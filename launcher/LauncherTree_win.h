@@ -44,6 +44,9 @@ public:
     // The item at a screen point when the point lies on one of the hit parts; null otherwise.
     HTREEITEM ItemAt(POINT screen, UINT hitParts) const;
     bool IsBold(HTREEITEM item) const;
+    void SetBold(HTREEITEM item, bool bold);
+    // The item of a monitored page; null when it has none.
+    HTREEITEM ItemOfPage(const void* page) const;
 
     // The expand state of each root into its TVExpand option. A root without items cannot
     // show itself expanded; its option keeps what it held.
@@ -83,3 +86,8 @@ SavedEntry* TranslationOf(const LauncherTree& tree, HTREEITEM item);
 LinkEntry* TypedAddressOf(const LauncherTree& tree, HTREEITEM item);
 LinkEntry* FavoriteOf(const LauncherTree& tree, HTREEITEM item);
 LinkEntry* EngineOf(const LauncherTree& tree, HTREEITEM item);
+// The monitored page's identity (a MonitoredPage of the monitor's list), when it is still there.
+const void* MonitoredPageOf(const LauncherTree& tree, HTREEITEM item);
+
+// Draws the monitored page's item bold (unread) or not, in the open launcher's tree.
+void ShowMonitoredPageMark(const void* page, bool unread);

@@ -358,6 +358,13 @@
 #define IDS_HTTP_UNKNOWN        5023
 
 // ==== Page monitor (webalert/) ====
+// Icons of the monitor's lists (one page each, 32 x 32 and 16 x 16).
+#define IDI_WEBALERT_LARGE      210
+#define IDI_WEBALERT_SMALL      211
+// Dialog 193: the progress of a check.
+#define IDD_CHECK_PROGRESS      193
+#define IDC_CHECK_PAGES         1940  // the pages taken up so far
+#define IDC_CHECK_BAR           1941
 
 // ==== end of page monitor ====
 

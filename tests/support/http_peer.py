@@ -31,6 +31,9 @@ Modes:
     /big/...          10 MB of filler before the page
     /slow/...         a 48 KB page (12 pieces of 4096 bytes) over about 1.5 s
     /trickle/...      announces 100 KB, then sends one byte every 250 ms for 15 s and hangs up
+    /delay/MS/...     the plain page after MS milliseconds
+    /page/NAME        a watched page: the bytes last set for NAME (a plain page before)
+    /setpage/NAME?T   sets NAME's bytes to T (percent-decoded, NUL bytes allowed); not recorded
 """
 
 import argparse
@@ -44,11 +47,12 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
 CONTROL_PATHS = ("/last", "/count", "/reset")
-MODES = ("status", "silent", "nul", "split", "big", "slow", "trickle")
+MODES = ("status", "silent", "nul", "split", "big", "slow", "trickle", "delay", "page")
 BIG_FILLER_BYTES = 10 * 1024 * 1024
 
 records = []
 records_lock = threading.Lock()
+watched_pages = {}
 
 
 def form_fields(body):
@@ -163,6 +167,11 @@ class Handler(BaseHTTPRequestHandler):
         if path in CONTROL_PATHS:
             self.control(path)
             return
+        if path.startswith("/setpage/"):
+            with records_lock:
+                watched_pages[path[len("/setpage/"):]] = unquote_to_bytes(self.path.partition("?")[2])
+            self.send_page(200, b"ok", "text/plain")
+            return
         with records_lock:
             records.append((self.command, self.path, list(self.headers.items()), body))
 
@@ -178,6 +187,15 @@ class Handler(BaseHTTPRequestHandler):
             rest = "/" + rest
         if mode == "silent":
             self.wait_for_hang_up()
+            return
+        if mode == "delay":
+            milliseconds, _, rest = rest[1:].partition("/")
+            time.sleep(int(milliseconds) / 1000.0)
+            rest = "/" + rest
+        if mode == "page":
+            with records_lock:
+                page = watched_pages.get(rest[1:])
+            self.send_page(200, page if page is not None else plain_page(rest))
             return
 
         page = service_page(rest, body)
@@ -287,6 +305,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port-file", required=True)
     args = parser.parse_args()
+    # A listen queue of 5 (the default) drops connections when a dozen clients connect at once.
+    ThreadingHTTPServer.request_queue_size = 128
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.daemon_threads = True
     temporary = args.port_file + ".tmp"
