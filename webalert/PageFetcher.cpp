@@ -1,9 +1,7 @@
 #include "webalert/PageFetcher.h"
 
-#include "web/HtmlText.h"
-
 PageCheckProvider::PageCheckProvider(const std::string& link)
-    : address_(ReplaceAllNoCase(link, "&", "%26"))
+    : address_(link)
 {
 }
 

@@ -13,7 +13,8 @@ public:
 };
 
 // The monitor's provider: a GET of the page's address on the direct road, one pass; the
-// content is kept as received. Every "&" of the address is sent as "%26".
+// content is kept as received. The address goes out as the user gave it: escaping its "&"
+// would join the query's parameters into one and fetch another page.
 class PageCheckProvider : public ResourceProvider {
 public:
     explicit PageCheckProvider(const std::string& link);

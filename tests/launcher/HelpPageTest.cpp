@@ -63,10 +63,10 @@ TEST(HelpAddress, TheOpenerAlwaysStartsTheBrowserProgramWithIt)
     LaunchContext context{o, "C:\\b\\browser.exe"};
     LocalHelp local{"C:\\Q\\", [](const std::string& path) { return path == "C:\\Q\\helpfr\\options4.htm"; }};
     EXPECT_EQ(OpenHelpPage("options4", "compare", context, 3084, &local),
-              LaunchDecision::Launch("open", "C:\\b\\browser.exe", "file:///C:/Q/helpfr/options4.htm#compare",
+              LaunchDecision::Launch("open", "C:\\b\\browser.exe", "\"file:///C:/Q/helpfr/options4.htm#compare\"",
                                      kShowNormal));
     EXPECT_EQ(OpenHelpPage("options4", "compare", context, 1033, &local).parameters,
-              "http://www.quorvane.com/helpen/options4.htm#compare");
+              "\"http://www.quorvane.com/helpen/options4.htm#compare\"");
 }
 
 TEST(FileUrl, ForwardSlashesAndPercentEncoding)

@@ -98,7 +98,8 @@ TEST(FirstSettings, EveryEngineSearchesWhereItShouldAndTheFavoriteIsGoogle)
         EXPECT_EQ(engine.urlBase, expected[i].home);
         InterpretResult result = InterpretInput("a b", false, &engine, context);
         ASSERT_EQ(result.launches.size(), 1u);
-        EXPECT_EQ(result.launches[0].parameters, expected[i].search);
+        // The browser gets the address as one quoted argument.
+        EXPECT_EQ(result.launches[0].parameters, "\"" + std::string(expected[i].search) + "\"");
         // Written back by the options sheet, the engine reads the same.
         MemoryProfile again;
         engine.Write(again, kEngineSection, 1);
@@ -111,7 +112,7 @@ TEST(FirstSettings, EveryEngineSearchesWhereItShouldAndTheFavoriteIsGoogle)
     EXPECT_EQ(options.Favorite, "Google");
     InterpretResult single = InterpretInput("a b", false, nullptr, context);
     ASSERT_EQ(single.launches.size(), 1u);
-    EXPECT_EQ(single.launches[0].parameters, "https://www.google.com/search?q=a+b");
+    EXPECT_EQ(single.launches[0].parameters, "\"https://www.google.com/search?q=a+b\"");
     EXPECT_EQ(InterpretInput("a b", true, nullptr, context).launches.size(), 5u);
 
     // Only what the defaults do not give: the favorite, the translation page and the engines.
