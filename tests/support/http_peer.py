@@ -177,7 +177,8 @@ class Handler(BaseHTTPRequestHandler):
 
         mode, rest = None, path
         segments = path.split("/", 2)
-        if len(segments) > 1 and segments[1] in MODES:
+        # "/page" alone is a plain page; "/page/NAME" is a watched one.
+        if len(segments) > 1 and segments[1] in MODES and (segments[1] != "page" or len(segments) > 2):
             mode = segments[1]
             rest = "/" + (segments[2] if len(segments) > 2 else "")
         status = 200
