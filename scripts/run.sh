@@ -17,6 +17,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:42
   if [ ! -e /tmp/.X11-unix/X42 ]; then

@@ -6,4 +6,5 @@ rm -rf "$prefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1
 wineserver -w
+bash "$(dirname "$0")/../../scripts/wine-fonts.sh" "$prefix"
 test -f "$prefix/system.reg"
