@@ -4,6 +4,7 @@
 
 #include "app/AppContext_win.h"
 #include "app/Hotkeys_win.h"
+#include "app/LauncherHost_win.h"
 #include "app/Subsystems_win.h"
 
 void ShutDown()
@@ -13,6 +14,8 @@ void ShutDown()
     UnregisterAllHotkeys();
     AppContext& app = App();
     app.launched.Clear();
+    // Closed as the user closes it, so that its place, size and tree state are saved.
+    CloseLauncherNow();
     if (app.launcherWindow) {
         DestroyWindow(app.launcherWindow);
         app.launcherWindow = nullptr;
