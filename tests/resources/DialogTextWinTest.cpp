@@ -173,16 +173,24 @@ std::string Clipping(HWND control, bool& measured)
     return problem;
 }
 
-std::string FaceOf(HWND window)
+// The family of the font file that draws the window's text (a substituted name such as
+// "MS Shell Dlg" is not it).
+std::string FamilyOf(HWND window)
 {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
     HDC dc = GetDC(window);
     HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    char face[LF_FACESIZE] = {};
-    GetTextFaceA(dc, sizeof face, face);
+    std::string family;
+    UINT size = GetOutlineTextMetricsA(dc, 0, nullptr);
+    if (size > 0) {
+        std::vector<char> buffer(size);
+        auto* metrics = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
+        if (GetOutlineTextMetricsA(dc, size, metrics))
+            family = buffer.data() + reinterpret_cast<UINT_PTR>(metrics->otmpFamilyName);
+    }
     SelectObject(dc, old);
     ReleaseDC(window, dc);
-    return face;
+    return family;
 }
 
 int CALLBACK NoteFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
@@ -224,7 +232,7 @@ TEST(DialogTexts, EveryTextOfEveryTemplateFitsItsControlInBothLanguages)
         HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()),
                                                  nullptr, QuietProc, 0);
         ASSERT_NE(dialog, nullptr) << where << ": error " << GetLastError();
-        EXPECT_EQ(FaceOf(dialog), "Tahoma") << where;
+        EXPECT_EQ(FamilyOf(dialog), "Tahoma") << where;
         for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             bool wasMeasured = false;
             const std::string problem = Clipping(control, wasMeasured);
