@@ -4,7 +4,6 @@
 
 #include "app/AppContext_win.h"
 #include "app/Hotkeys_win.h"
-#include "app/LauncherHost_win.h"
 #include "app/Subsystems_win.h"
 
 void ShutDown()
@@ -14,8 +13,6 @@ void ShutDown()
     UnregisterAllHotkeys();
     AppContext& app = App();
     app.launched.Clear();
-    // Closed as the user closes it, so that its place, size and tree state are saved.
-    CloseLauncherNow();
     if (app.launcherWindow) {
         DestroyWindow(app.launcherWindow);
         app.launcherWindow = nullptr;
