@@ -96,7 +96,7 @@ LRESULT CALLBACK MenuKeyboardOwnerProc(HWND window, UINT message, WPARAM wParam,
 // A one-pixel window under the menu's corner. A menu takes the keyboard only while its owner
 // is in the foreground, and the hidden main window cannot truly be: under Wine's X11 driver
 // only a shown window gets the keyboard from the X server, so a hidden owner left arrows,
-// letters and Escape with the taskbar. A tool window has no taskbar button.
+// letters and Escape with the taskbar. Owned by the main window, it has no taskbar button.
 HWND CreateMenuKeyboardOwner(HWND main, POINT at)
 {
     static const char kClass[] = "QvTrayMenuOwner";
