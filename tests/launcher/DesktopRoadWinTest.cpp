@@ -167,6 +167,10 @@ protected:
             GTEST_SKIP() << "runs inside the virtual desktop only";
         log_ = wt::ProgramFolder() + "standin.log";
         DeleteFileA(log_.c_str());
+        char saved[1024] = {};
+        LONG size = sizeof saved - 1;
+        if (RegQueryValueA(HKEY_CLASSES_ROOT, kBrowserCommandKey, saved, &size) == ERROR_SUCCESS)
+            savedBrowser_ = saved;
         const std::string command = "\"" + wt::ProgramFolder() + "standin_browser.exe\" \"%1\"";
         RegSetValueA(HKEY_CLASSES_ROOT, kBrowserCommandKey, REG_SZ, command.c_str(), static_cast<DWORD>(command.size()));
     }
@@ -175,6 +179,9 @@ protected:
     {
         for (HWND w : wt::WindowsOfClass("QvStandInBrowser"))
             PostMessageA(w, WM_CLOSE, 0, 0);
+        if (Inside())
+            RegSetValueA(HKEY_CLASSES_ROOT, kBrowserCommandKey, REG_SZ, savedBrowser_.c_str(),
+                         static_cast<DWORD>(savedBrowser_.size()));
     }
 
     // The program's hidden main window and its process.
@@ -245,6 +252,7 @@ protected:
     HWND main_ = nullptr;
     DWORD process_ = 0;
     std::string log_;
+    std::string savedBrowser_;
 };
 
 TEST_F(InsideTheDesktop, PlacesKeysMenusAndTheSavedLayout)
