@@ -7,6 +7,7 @@
 
 #include "app/AppContext_win.h"
 #include "app/OptionRecord.h"
+#include "app/SubclassLookup_win.h"
 #include "app/Visuals_win.h"
 #include "app/WindowPlacement_win.h"
 #include "chrome/CaptionLayout.h"
@@ -34,7 +35,7 @@ LRESULT CALLBACK DockProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 DockedWindow* DockOf(HWND window)
 {
     DWORD_PTR data = 0;
-    if (!window || !GetWindowSubclass(window, DockProc, kDockSubclassId, &data))
+    if (!window || !FindWindowSubclass(window, DockProc, kDockSubclassId, &data))
         return nullptr;
     return reinterpret_cast<DockedWindow*>(data);
 }

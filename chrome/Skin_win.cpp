@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/AppContext_win.h"
+#include "app/SubclassLookup_win.h"
 #include "chrome/CaptionButtons_win.h"
 #include "chrome/GdiTools_win.h"
 #include "chrome/SkinButtons_win.h"
@@ -30,7 +31,7 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 SkinnedWindow* SkinOf(HWND window)
 {
     DWORD_PTR data = 0;
-    if (!window || !GetWindowSubclass(window, SkinProc, kSkinSubclassId, &data))
+    if (!window || !FindWindowSubclass(window, SkinProc, kSkinSubclassId, &data))
         return nullptr;
     return reinterpret_cast<SkinnedWindow*>(data);
 }
@@ -177,16 +178,16 @@ void ApplySkin(HWND window, SkinLayout layout)
 {
     if (!window)
         return;
-    if (SkinnedWindow* existing = SkinOf(window)) {
-        existing->layout = std::move(layout);
+    SkinnedWindow* skin = SkinOf(window);
+    if (skin) {
+        skin->layout = std::move(layout);
     } else {
-        auto skin = std::make_unique<SkinnedWindow>(std::move(layout));
-        if (!SetWindowSubclass(window, SkinProc, kSkinSubclassId, reinterpret_cast<DWORD_PTR>(skin.get())))
+        auto made = std::make_unique<SkinnedWindow>(std::move(layout));
+        if (!SetWindowSubclass(window, SkinProc, kSkinSubclassId, reinterpret_cast<DWORD_PTR>(made.get())))
             return;
-        skin.release();
+        skin = made.release();
     }
-    SkinnedWindow& skin = *SkinOf(window);
-    if (skin.layout.ownerDrawPushButtons)
+    if (skin->layout.ownerDrawPushButtons)
         MakePushButtonsOwnerDrawn(window);
     SkinButtons(window);
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(App().largeIcon));

@@ -3,13 +3,33 @@
 #   qv_core_sources(files...)    portable code (no <windows.h>): library quorvane_core, both builds
 #   qv_win32_sources(files...)   Win32 code: library quorvane_win, cross build only
 #   qv_native_test(name SOURCES ... [LIBS ...])    GoogleTest, native, under the sanitizers
-#   qv_wine_test(name SOURCES ... [LIBS ...] [ENV ...] [ARGS ...] [HTTP_PEER])  GoogleTest, cross-built, run
-#                                under Wine; HTTP_PEER: beside a loopback HTTP server (QV_HTTP_PEER)
+#   qv_wine_test(name SOURCES ... [LIBS ...] [ENV ...] [ARGS ...] [HTTP_PEER] [SMTP_PEER])  GoogleTest,
+#                                cross-built, run under Wine; HTTP_PEER: beside a loopback HTTP server
+#                                (QV_HTTP_PEER); SMTP_PEER: beside loopback SMTP servers (QV_SMTP_PORTS)
 #   qv_wine_run(name PROGRAM prog [ENV ...] [ARGS ...])  one more Wine run of a test program
 #   qv_win32_program(name SOURCES ... [LIBS ...])  a helper program for the Wine tests
 #   qv_benchmark(name SOURCES ... [LIBS ...])      native program printing figures (not a test)
 
+# The product: the 32-bit build. The Wine tests run the build this machine can run: the same
+# 32-bit build, or on a machine that runs no 32-bit programs a 64-bit build of the same code
+# (QV_WINE_ARCH, found by tests/support/wine-arch.sh unless given).
 set(QV_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+set(QV_WINE_ARCH "" CACHE STRING "Windows build the Wine tests run: i686 or x86_64 (empty: what this machine runs)")
+if(NOT QV_WIN32)
+  if(QV_WINE_ARCH)
+    set(QV_TEST_ARCH ${QV_WINE_ARCH})
+  else()
+    execute_process(COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-arch.sh
+                    OUTPUT_VARIABLE QV_TEST_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+  endif()
+  if(QV_TEST_ARCH STREQUAL "x86_64")
+    set(QV_WINTEST_DIR ${CMAKE_BINARY_DIR}/win64)
+  else()
+    set(QV_TEST_ARCH i686)
+    set(QV_WINTEST_DIR ${QV_WIN32_DIR})
+  endif()
+endif()
+option(QV_WIN_TESTS "Cross build: also build the Win32 test programs" ON)
 
 add_library(qv_options INTERFACE)
 target_compile_options(qv_options INTERFACE
@@ -83,7 +103,7 @@ endfunction()
 # A Wine test is one GoogleTest program. The cross build makes it; the native build registers
 # it to run under Wine in a fresh copy of the test prefix, on the shared virtual display.
 function(qv_wine_test name)
-  cmake_parse_arguments(A "HTTP_PEER" "TIMEOUT" "SOURCES;LIBS;ENV;ARGS" ${ARGN})
+  cmake_parse_arguments(A "HTTP_PEER;SMTP_PEER" "TIMEOUT" "SOURCES;LIBS;ENV;ARGS" ${ARGN})
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 600)
   endif()
@@ -94,10 +114,12 @@ function(qv_wine_test name)
     set(peer "")
     if(A_HTTP_PEER)
       set(peer ${CMAKE_SOURCE_DIR}/tests/support/with-http-peer.sh)
+    elseif(A_SMTP_PEER)
+      set(peer ${CMAKE_SOURCE_DIR}/tests/support/with-smtp-peer.sh)
     endif()
     add_test(NAME ${name}
       COMMAND ${peer} ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
-              ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${name}.exe ${A_ARGS})
+              ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WINTEST_DIR}/bin ${name}.exe ${A_ARGS})
     set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
       FIXTURES_REQUIRED "wineprefix;xvfb"
       # One at a time: the programs of separate prefixes still share the display's clipboard
@@ -118,7 +140,7 @@ function(qv_wine_run name)
   endif()
   add_test(NAME ${name}
     COMMAND ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh
-            ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WIN32_DIR}/bin ${A_PROGRAM}.exe ${A_ARGS})
+            ${CMAKE_BINARY_DIR}/wineprefix-template ${QV_WINTEST_DIR}/bin ${A_PROGRAM}.exe ${A_ARGS})
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
     FIXTURES_REQUIRED "wineprefix;xvfb"
       # One at a time: the programs of separate prefixes still share the display's clipboard

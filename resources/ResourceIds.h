@@ -362,6 +362,16 @@
 // ==== end of page monitor ====
 
 // ==== Mail (mail/) ====
+// Dialog 196 "SMTP Parameters".
+#define IDD_SMTP_PARAMETERS     196
+#define IDC_SMTP_DEFAULT_ACCOUNT 1002
+#define IDC_SMTP_BRIEF          1003
+#define IDC_SMTP_SERVER         1008
+#define IDC_SMTP_SENDER         1009
+#define IDC_SMTP_TO             1010
+#define IDC_SMTP_CC             1011
+#define IDC_SMTP_MESSAGE        1012
+#define IDC_SMTP_HELP           9
 
 // ==== end of mail ====
 

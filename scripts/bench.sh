@@ -15,8 +15,10 @@ done
 "$root/tests/support/make-wineprefix.sh" "$build/wineprefix-template"
 "$root/tests/support/xvfb.sh" start 97 "$build/xvfb.pid"
 export QV_DISPLAY_FILE=$build/xvfb.pid.display
+bin=$build/win32/bin
+[ "$("$root/tests/support/wine-arch.sh")" = x86_64 ] && bin=$build/win64/bin
 for bench in startup_bench launcher_open_bench; do
   echo "== $bench (under Wine)"
-  "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$build/win32/bin" "$bench.exe" || true
+  "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$bin" "$bench.exe" || true
 done
 "$root/tests/support/xvfb.sh" stop "$build/xvfb.pid"

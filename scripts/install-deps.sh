@@ -3,7 +3,7 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-need=(cmake ninja-build g++ g++-mingw-w64-i686 googletest xvfb xauth x11-apps imagemagick xdotool
+need=(cmake ninja-build g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest xvfb xauth x11-apps imagemagick xdotool
       wine wine32:i386 wine64 fonts-wine python3 python3-aiosmtpd mscompress)
 
 missing=()

@@ -9,8 +9,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QV_BUILD_DIR:-$root/build}
 if [ -z "${QV_WIN32_BIN:-}" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-  cmake --build "$build" --target win32
-  bin=$build/win32/bin
+  if [ "$("$root/tests/support/wine-arch.sh")" = x86_64 ]; then
+    cmake --build "$build" --target win64
+    bin=$build/win64/bin
+  else
+    cmake --build "$build" --target win32
+    bin=$build/win32/bin
+  fi
 else
   bin=$QV_WIN32_BIN
 fi
@@ -31,7 +36,8 @@ export DISPLAY=$(cat "$work/xvfb.pid.display")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cp "$bin"/*.exe "$work"/
 mkdir -p "$work/out"
-(cd "$work" && wine explorer /desktop=QvShots,1280x800 launcher_screenshots.exe "Z:${work//\//\\}\\out")
+wine=$("$root/tests/support/wine-loader.sh")
+(cd "$work" && "$wine" explorer /desktop=QvShots,1280x800 launcher_screenshots.exe "Z:${work//\//\\}\\out")
 wineserver -w
 for bmp in "$work"/out/*.bmp; do
   convert "$bmp" "$root/docs/$(basename "${bmp%.bmp}").png"

@@ -8,13 +8,22 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 build=${QV_BUILD_DIR:-$root/build}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$build" --target win32
+# The product is the 32-bit build; where this machine runs no 32-bit programs, the same code
+# built for 64-bit Windows runs instead (wine64).
+if [ "$("$root/tests/support/wine-arch.sh")" = x86_64 ]; then
+  cmake --build "$build" --target win64
+  bin=$build/win64/bin
+else
+  cmake --build "$build" --target win32
+  bin=$build/win32/bin
+fi
+wine=$("$root/tests/support/wine-loader.sh")
 
 export WINEPREFIX=${QV_WINEPREFIX:-$HOME/.local/share/quorvane/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  "$wine" wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
 bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
@@ -28,4 +37,4 @@ if [ -z "${DISPLAY:-}" ]; then
   fi
   echo "Quorvane runs on the virtual display $DISPLAY (screenshot: DISPLAY=$DISPLAY import -window root shot.png)"
 fi
-exec wine explorer /desktop=Quorvane,1280x800 "$build/win32/bin/Quorvane.exe" "$@"
+exec "$wine" explorer /desktop=Quorvane,1280x800 "$bin/Quorvane.exe" "$@"

@@ -4,6 +4,7 @@
 # virtual display, and ends that prefix's wineserver afterwards. The big system folders are
 # hard-linked (nothing writes them); everything else is copied so that tests stay apart.
 set -uo pipefail
+wine=${QV_WINE:-$("$(cd "$(dirname "$0")" && pwd)/wine-loader.sh")}
 template=$1 bindir=$2 program=$3
 shift 3
 work=$(mktemp -d /tmp/qvwine.XXXXXX)
@@ -22,7 +23,7 @@ fi
 export QV_BINDIR=$bindir
 cp "$bindir"/*.exe "$work"/ 2>/dev/null
 cd "$work"
-wine "$work/$program" "$@"
+"$wine" "$work/$program" "$@"
 rc=$?
 wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
