@@ -1,25 +1,35 @@
 #include "app/Registry_win.h"
 
 #include <cstring>
+#include <vector>
 
 #include "app/WinHandles_win.h"
 
 bool RegReadString(HKEY root, const char* subkey, const char* name, std::string& out)
 {
+    constexpr std::size_t kMaxChars = 1023;
     UniqueKey key;
     if (RegOpenKeyExA(root, subkey, 0, KEY_READ, key.Put()) != ERROR_SUCCESS)
         return false;
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer - 1;   // keeps room for a terminator the value may lack
-    DWORD type = 0;
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-        return false;
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        return false;
-    if (buffer[0] == '\0')
-        return false;
-    out.assign(buffer, strnlen(buffer, sizeof buffer - 1));
-    return true;
+    // A longer value is read whole and cut, not dropped: the system cannot read part of one.
+    std::vector<char> buffer(kMaxChars + 1, '\0');
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DWORD size = static_cast<DWORD>(buffer.size() - 1);   // room for a terminator the value may lack
+        DWORD type = 0;
+        LONG rc = RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size);
+        if (rc == ERROR_MORE_DATA) {
+            buffer.assign(static_cast<std::size_t>(size) + 2, '\0');   // the value may grow meanwhile
+            continue;
+        }
+        if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+            return false;
+        std::size_t length = strnlen(buffer.data(), size < buffer.size() ? size : buffer.size());
+        if (length == 0)
+            return false;
+        out.assign(buffer.data(), length < kMaxChars ? length : kMaxChars);
+        return true;
+    }
+    return false;
 }
 
 bool RegKeyExists(HKEY root, const char* subkey)

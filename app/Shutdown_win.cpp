@@ -8,6 +8,7 @@
 
 void ShutDown()
 {
+    StopWebAlertChecks();
     DestroyMiniBrowserWindows();
     PostQuitMessage(0);
     UnregisterAllHotkeys();

@@ -45,6 +45,8 @@ void ScheduleTick(HWND owner, int atStart);
 void OpenMonitorWindow(HWND owner, int force);
 // Whether an enabled monitored page carries a change mark.
 bool AnyEnabledPageChanged();
+// At shut-down: stops a running check.
+void StopWebAlertChecks();
 
 // ---- mail/ ----
 // Mails the change notice of one page on a thread of its own (the notice is copied first).
@@ -80,3 +82,5 @@ bool ShowNewsAfterUpdate();
 // The installed-version history for the about box's list view, and whether news exist.
 void FillInstallHistory(HWND listView);
 bool NewsAvailable();
+// Dialog 151, the update settings with the install history (the options sheet's button).
+void UpdateSettingsDialog(HWND owner);

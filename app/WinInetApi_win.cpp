@@ -23,6 +23,7 @@ const WinInetApi* Load()
               Resolve(module, "HttpSendRequestA", api.HttpSendRequestA) &&
               Resolve(module, "HttpQueryInfoA", api.HttpQueryInfoA) &&
               Resolve(module, "InternetReadFile", api.InternetReadFile) &&
+              Resolve(module, "InternetQueryDataAvailable", api.InternetQueryDataAvailable) &&
               Resolve(module, "InternetCloseHandle", api.InternetCloseHandle) &&
               Resolve(module, "InternetSetOptionA", api.InternetSetOptionA) &&
               Resolve(module, "InternetQueryOptionA", api.InternetQueryOptionA) &&

@@ -13,6 +13,7 @@ struct WinInetApi {
     decltype(&::HttpSendRequestA) HttpSendRequestA;
     decltype(&::HttpQueryInfoA) HttpQueryInfoA;
     decltype(&::InternetReadFile) InternetReadFile;
+    decltype(&::InternetQueryDataAvailable) InternetQueryDataAvailable;
     decltype(&::InternetCloseHandle) InternetCloseHandle;
     decltype(&::InternetSetOptionA) InternetSetOptionA;
     decltype(&::InternetQueryOptionA) InternetQueryOptionA;
@@ -53,6 +54,8 @@ inline BOOL HttpQueryInfoA(HINTERNET request, DWORD level, LPVOID buffer, LPDWOR
 { return Call<BOOL>(&WinInetApi::HttpQueryInfoA, FALSE, request, level, buffer, length, index); }
 inline BOOL InternetReadFile(HINTERNET file, LPVOID buffer, DWORD toRead, LPDWORD read)
 { return Call<BOOL>(&WinInetApi::InternetReadFile, FALSE, file, buffer, toRead, read); }
+inline BOOL InternetQueryDataAvailable(HINTERNET file, LPDWORD available, DWORD flags, DWORD_PTR context)
+{ return Call<BOOL>(&WinInetApi::InternetQueryDataAvailable, FALSE, file, available, flags, context); }
 inline BOOL InternetCloseHandle(HINTERNET handle)
 { return Call<BOOL>(&WinInetApi::InternetCloseHandle, FALSE, handle); }
 inline BOOL InternetSetOptionA(HINTERNET handle, DWORD option, LPVOID buffer, DWORD length)

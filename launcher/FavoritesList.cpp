@@ -11,19 +11,21 @@ std::string WithoutExtension(const std::string& fileName)
 }
 
 void WalkFolder(const std::string& folder, const FolderReader& reader, LinkList& favorites, FavoritesTree* tree,
-                TreeItemHandle parent)
+                TreeItemHandle parent, int depth, WalkBudget& budget)
 {
-    for (const FolderEntry& e : reader.List(folder)) {
+    std::vector<FolderEntry> entries = reader.List(folder);
+    if (!budget.Take(entries.size()))
+        return;
+    for (const FolderEntry& e : entries) {
         if (e.name.empty())
             continue;
         if (e.isDirectory) {
-            if (e.name[0] == '.')
-                continue;
-            std::string sub = JoinPath(folder, e.OpenName());
-            if (sub.size() > kMaxPathChars)
+            if (e.name[0] == '.' || !WalkEnters(folder, e, depth))
                 continue;
             TreeItemHandle item = tree ? tree->InsertFolderFirst(parent, e.name) : nullptr;
-            WalkFolder(sub, reader, favorites, tree, item);
+            WalkFolder(JoinPath(folder, e.OpenName()), reader, favorites, tree, item, depth + 1, budget);
+            if (budget.Spent())
+                return;
             continue;
         }
         // The entry keeps the name that opens the file; the tree shows the enumeration's name.
@@ -43,7 +45,8 @@ void LoadFavorites(OptionRecord& options, const std::string& folder, const Folde
     if (folder.empty())
         return;
     TreeItemHandle root = tree ? tree->InsertRoot() : nullptr;
-    WalkFolder(NormalizedFolder(folder), reader, options.favorites, tree, root);
+    WalkBudget budget;
+    WalkFolder(NormalizedFolder(folder), reader, options.favorites, tree, root, 0, budget);
     options.favoritesLoaded = true;
 }
 

@@ -25,9 +25,14 @@ public:
         : reader_(reader), menu_(menu), lastNumber_(lastNumber) {}
 
     // Fills items with the level of folder; numbers from next on. Returns the next free number.
-    int BuildLevel(const std::string& folder, int next, std::vector<FavoritesMenuItem>& items)
+    int BuildLevel(const std::string& folder, int depth, int next, std::vector<FavoritesMenuItem>& items)
     {
+        // Once every command id is given, nothing further down could be opened.
+        if (next > lastNumber_)
+            return next;
         std::vector<FolderEntry> entries = reader_.List(folder);
+        if (!budget_.Take(entries.size()))
+            return next;
 
         // Links in name order; among equal names the enumeration's order holds.
         std::vector<Link> links;
@@ -54,16 +59,16 @@ public:
 
         std::vector<std::pair<std::string, FavoritesMenuItem>> popups;
         for (const FolderEntry& e : entries) {
-            if (!e.isDirectory || e.name == "." || e.name == ".." || e.name.empty())
+            if (!WalkEnters(folder, e, depth))
                 continue;
+            if (next > lastNumber_ || budget_.Spent())
+                break;
             std::string sub = JoinPath(folder, e.OpenName());
-            if (sub.size() > kMaxPathChars)
-                continue;
             FavoritesMenuItem popup;
             popup.isPopup = true;
             popup.text = MenuTextOf(e.name);
             int before = next;
-            next = BuildLevel(sub, next, popup.children);
+            next = BuildLevel(sub, depth + 1, next, popup.children);
             if (next > before)
                 popups.emplace_back(e.name, std::move(popup));
         }
@@ -89,6 +94,7 @@ private:
     const FolderReader& reader_;
     FavoritesMenu& menu_;
     int lastNumber_;
+    WalkBudget budget_;
 };
 } // namespace
 
@@ -124,6 +130,6 @@ FavoritesMenu BuildFavoritesMenu(const FolderReader& reader, const std::string& 
     int first = existingItemCount < 0 ? 0 : existingItemCount;
     menu.firstNumber = first;
     MenuBuilder builder(reader, menu, lastCommandId - kFavoriteFirstCommand);
-    builder.BuildLevel(NormalizedFolder(folder), first, menu.items);
+    builder.BuildLevel(NormalizedFolder(folder), 0, first, menu.items);
     return menu;
 }

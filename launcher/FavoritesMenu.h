@@ -36,6 +36,7 @@ struct FavoritesMenu {
 // Builds the menu of folder (the "User Shell Folders" value, variables expanded). Numbering
 // starts at existingItemCount (the tray's submenu holds a header and a separator, so its first
 // favorite is 3586). Links whose id would pass lastCommandId are left out, since no command
-// could open them. An empty folder gives an empty menu.
+// could open them, and the walk ends once the ids are used up. An empty folder gives an empty
+// menu.
 FavoritesMenu BuildFavoritesMenu(const FolderReader& reader, const std::string& folder, int existingItemCount,
                                  int lastCommandId = kFavoriteLastTrayCommand);

@@ -14,3 +14,12 @@ std::string NormalizedFolder(const std::string& folder)
         out.pop_back();
     return out;
 }
+
+bool WalkEnters(const std::string& folder, const FolderEntry& entry, int depth)
+{
+    if (!entry.isDirectory || entry.reparsePoint || entry.name.empty() || entry.name == "." || entry.name == "..")
+        return false;
+    if (depth + 1 > kMaxWalkDepth)
+        return false;
+    return JoinPath(folder, entry.OpenName()).size() <= kMaxPathChars;
+}

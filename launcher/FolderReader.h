@@ -13,6 +13,8 @@ struct FolderEntry {
     // When name holds characters the code page cannot carry, the ANSI file functions cannot
     // open it by that name; the system's short name can. Empty when name itself opens.
     std::string accessName;
+    // A junction or symbolic link: it may lead back up the tree, so walks never enter it.
+    bool reparsePoint = false;
 
     // The name to join to the folder for opening or walking the entry.
     const std::string& OpenName() const { return accessName.empty() ? name : accessName; }
@@ -31,6 +33,38 @@ public:
 // Paths longer than this cannot be opened by the ANSI file functions, so walks do not go there;
 // this also bounds how deep a walk can go.
 constexpr std::size_t kMaxPathChars = 259;
+
+// Whatever the folders hold, a walk of the favorites goes at most this many folders deep
+// below the favorites folder and lists at most this many entries in all; beyond that the user's
+// menus and tree would be of no use anyway. (Menus nest at most 30 deep: a deeper chain would
+// be refused whole by the system, near its top.)
+constexpr int kMaxWalkDepth = 24;
+constexpr std::size_t kMaxWalkEntries = 10000;
+
+// What is left of one walk's allowance.
+class WalkBudget {
+public:
+    // Takes a listing of count entries out of the allowance; false once it is spent (the
+    // listing is then not used).
+    bool Take(std::size_t count)
+    {
+        if (spent_ || count + 1 > left_) {
+            spent_ = true;
+            return false;
+        }
+        left_ -= count + 1;   // an empty folder costs a listing all the same
+        return true;
+    }
+    bool Spent() const { return spent_; }
+
+private:
+    std::size_t left_ = kMaxWalkEntries;
+    bool spent_ = false;
+};
+
+// Whether a walk at depth (0: the favorites folder) enters the subfolder entry of folder:
+// a real folder, not "." or "..", not a reparse point, within the depth and path limits.
+bool WalkEnters(const std::string& folder, const FolderEntry& entry, int depth);
 
 // The folder without backslashes at its end, but a drive's root ("C:\") as it is. Walks hand
 // the reader folders in this form.

@@ -61,7 +61,7 @@ InterpretResult InterpretInput(std::string_view fullText, bool allEngines, const
         std::string address = FormatEngineAddress(candidate->urlString, encoded);
         if (allEngines) {
             // One new browser instance per engine, whatever the other options say.
-            result.launches.push_back(LaunchDecision::Launch("open", context.browserProgram, address, show));
+            result.launches.push_back(LaunchBrowserWith(context.browserProgram, address, show));
             continue;
         }
         result.launches.push_back(OpenSearchResult(address, context));
@@ -90,7 +90,7 @@ LaunchDecision RunCommand(std::string_view text, const LaunchContext& context)
     int browserShow = BrowserShowMode(context.options.StartBrowserMode);
     std::string whole(text);
     if (text.empty())
-        return LaunchDecision::Launch("open", context.browserProgram, "", browserShow);
+        return LaunchBrowserWith(context.browserProgram, "", browserShow);
     if (text.find('/') != std::string_view::npos)
         return RouteToBrowser(text, context);
     if (StartsWithNoCase(text, "find:"))

@@ -34,6 +34,13 @@ LaunchDecision LaunchDecision::MiniBrowserToFront()
     return d;
 }
 
+LaunchDecision LaunchDecision::Refusal()
+{
+    LaunchDecision d;
+    d.kind = Kind::Refused;
+    return d;
+}
+
 bool LaunchDecision::operator==(const LaunchDecision& other) const
 {
     if (kind != other.kind)
@@ -45,6 +52,7 @@ bool LaunchDecision::operator==(const LaunchDecision& other) const
     case Kind::OpenInMiniBrowser:
         return address == other.address && cacheFlag == other.cacheFlag;
     case Kind::BringMiniBrowserToFront:
+    case Kind::Refused:
         return true;
     }
     return false;
@@ -60,6 +68,8 @@ std::ostream& operator<<(std::ostream& out, const LaunchDecision& d)
         return out << "minibrowser(\"" << d.address << "\", " << d.cacheFlag << ")";
     case LaunchDecision::Kind::BringMiniBrowserToFront:
         return out << "minibrowser-to-front";
+    case LaunchDecision::Kind::Refused:
+        return out << "refused";
     }
     return out;
 }
@@ -83,12 +93,58 @@ int BrowserShowMode(int startBrowserMode)
     }
 }
 
+std::string QuoteCommandLineArgument(std::string_view address)
+{
+    if (address.empty())
+        return std::string();
+    std::string out = "\"";
+    std::size_t backslashes = 0;
+    for (char c : address) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count only before a quote: there each stands for half of a pair.
+        out.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        out += c;
+    }
+    // ... and before the closing quote.
+    out.append(backslashes * 2, '\\');
+    out += '"';
+    return out;
+}
+
+bool HoldsControlCharacters(std::string_view text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+LaunchDecision LaunchBrowserWith(std::string_view browserProgram, std::string_view address, int showCommand)
+{
+    if (HoldsControlCharacters(address))
+        return LaunchDecision::Refusal();
+    return LaunchDecision::Launch("open", std::string(browserProgram), QuoteCommandLineArgument(address),
+                                  showCommand);
+}
+
 LaunchDecision RouteToBrowser(std::string_view address, const LaunchContext& context)
 {
     int show = BrowserShowMode(context.options.StartBrowserMode);
-    if (context.options.UseCurrentBrowser)
-        return LaunchDecision::Launch("open", std::string(address), "", show);
-    return LaunchDecision::Launch("open", context.browserProgram, std::string(address), show);
+    if (!context.options.UseCurrentBrowser)
+        return LaunchBrowserWith(context.browserProgram, address, show);
+    if (HoldsControlCharacters(address))
+        return LaunchDecision::Refusal();
+    // The shell copies the address into the registered browser's command line as it stands,
+    // between the quotes around its "%1": a quote of the address would end that argument early.
+    // In an address a quote means %22 anyway (no file name holds one).
+    std::string file;
+    for (char c : address)
+        file += c == '"' ? std::string("%22") : std::string(1, c);
+    return LaunchDecision::Launch("open", file, "", show);
 }
 
 LaunchDecision RouteAddress(std::string_view address, int miniBrowserFlag, const LaunchContext& context)
@@ -109,6 +165,8 @@ void Perform(const LaunchDecision& d, LaunchExecutor& executor)
         break;
     case LaunchDecision::Kind::BringMiniBrowserToFront:
         executor.BringMiniBrowserToFront();
+        break;
+    case LaunchDecision::Kind::Refused:
         break;
     }
 }

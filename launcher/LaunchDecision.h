@@ -19,7 +19,8 @@ struct LaunchDecision {
     enum class Kind {
         TrackedLaunch,          // verb, file, parameters, showCommand; the folder is always empty
         OpenInMiniBrowser,      // address, cacheFlag
-        BringMiniBrowserToFront // restore an existing mini browser if minimised, then front
+        BringMiniBrowserToFront, // restore an existing mini browser if minimised, then front
+        Refused                 // an address no program may be given: nothing is done
     };
 
     Kind kind = Kind::TrackedLaunch;
@@ -33,6 +34,7 @@ struct LaunchDecision {
     static LaunchDecision Launch(std::string verb, std::string file, std::string parameters, int showCommand);
     static LaunchDecision MiniBrowser(std::string address, int cacheFlag);
     static LaunchDecision MiniBrowserToFront();
+    static LaunchDecision Refusal();
 
     bool operator==(const LaunchDecision& other) const;
     bool operator!=(const LaunchDecision& other) const { return !(*this == other); }
@@ -53,6 +55,20 @@ std::string BrowserProgramOrDefault(std::string_view found);
 
 // The show command of every browser start, from StartBrowserMode (a radio button id).
 int BrowserShowMode(int startBrowserMode);
+
+// The address as one argument of a command line: in double quotes, with its quotes and the
+// backslashes before them escaped, so that the program's command-line parser (the rules of
+// CommandLineToArgvW and of the C run-time) gives back exactly the address. Empty for an empty
+// address.
+std::string QuoteCommandLineArgument(std::string_view address);
+
+// Whether text holds a control character (tab, carriage return, line feed, ...): such an
+// address is never handed to a program or to the shell.
+bool HoldsControlCharacters(std::string_view text);
+
+// A new instance of the browser program with the address as its only argument; refused when
+// the address holds control characters.
+LaunchDecision LaunchBrowserWith(std::string_view browserProgram, std::string_view address, int showCommand);
 
 // An address for the user's browser: handed to the shell as the file when UseCurrentBrowser is
 // set, else given to a new instance of the browser program as its parameter.

@@ -13,6 +13,7 @@
 #include "launcher/HelpPage.h"
 #include "launcher/InterpretInput.h"
 #include "launcher/LauncherLists_win.h"
+#include "launcher/LocalHelp_win.h"
 #include "launcher/Openers.h"
 #include "launcher/ProgramLaunchExecutor_win.h"
 #include "resources/ResourceIds.h"
@@ -72,7 +73,9 @@ void RunCommandText(const char* text)
 
 void OpenHelpPage(const char* page, const char* anchor)
 {
-    Perform(OpenHelpPage(page ? page : "", anchor ? anchor : "", FreshLaunchContext(), UiLocale()),
+    // The copy beside the program when it has the page, else the web site's.
+    LocalHelp local = ProgramLocalHelp();
+    Perform(OpenHelpPage(page ? page : "", anchor ? anchor : "", FreshLaunchContext(), UiLocale(), &local),
             ProgramExecutor());
 }
 

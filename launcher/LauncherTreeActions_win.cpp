@@ -24,6 +24,7 @@
 #include "launcher/SubmitText_win.h"
 #include "resources/ResourceIds.h"
 #include "translator/TranslatorWindow_win.h"
+#include "webalert/WebAlert_win.h"
 
 namespace {
 
@@ -67,6 +68,13 @@ void OnRightClick(LauncherWindow& launcher, LauncherTree& tree)
     UINT command = TrackLauncherMenu(dialog, menu.popup, at, TPM_RIGHTBUTTON);
     if (command)
         PostMessageA(dialog, WM_COMMAND, command, 0);
+}
+
+// The monitor window's list shows the read marks too.
+void RedrawMonitorList()
+{
+    if (HWND monitor = Windows().webAlert)
+        InvalidateRect(GetDlgItem(monitor, 1004), nullptr, FALSE);
 }
 
 bool Confirmed(HWND owner)
@@ -190,8 +198,24 @@ void OpenSelectedItem(LauncherWindow& launcher)
             }
         }
         break;
+    case kTreeGroupWebAlert:
+        if (const void* record = MonitoredPageOf(*tree, item)) {
+            const PageId id = static_cast<PageId>(record);
+            MonitoredPage page;
+            WebAlertPages().Update(id, [&](MonitoredPage& p) {
+                if (p.Modified())
+                    p.SetModified(0);
+                page = p;
+            });
+            tree->SetBold(item, false);
+            SaveWebAlertPages();
+            RedrawMonitorList();
+            HideAfterAction(dialog);
+            Perform(OpenAddress(page.urlString, o.UseMiniBrowserWebAlert, FreshLaunchContext()), ProgramExecutor());
+        }
+        break;
     default:
-        // Roots, folders and monitored pages (whose list lives with the page monitor).
+        // Roots and folders.
         break;
     }
 }
@@ -203,17 +227,24 @@ void DeleteSelectedItem(LauncherWindow& launcher)
         return;
     HTREEITEM item = tree->Selected();
     const int group = tree->GroupOf(item);
-    if (!TreeGroupDeletes(group) || tree->IsRoot(item) || !tree->RecordOf(item))
+    const void* record = tree->RecordOf(item);
+    if (!TreeGroupDeletes(group) || tree->IsRoot(item) || !record)
         return;
+    const std::string text = tree->TextOf(item);
     if (group == kTreeGroupSearched)
         if (const SavedEntry* entry = SearchTextOf(*tree, item))
             PutSearchTextInBox(launcher, *entry);
     const HWND dialog = launcher.Window();
     if (!Confirmed(dialog))
         return;
-    // While the question was open the launcher may have closed and the item may have gone;
-    // the records are looked up again.
+    // While the question was open the launcher may have closed, and the item may have gone (a
+    // translation run from the hotkey rewrites the history) with its handle given to another
+    // item: the item is looked up again by its record, which must still show the same text
+    // (a new record may sit where the old one was).
     if (LauncherOf(dialog) != &launcher || !(tree = launcher.Tree()))
+        return;
+    item = tree->ChildWith(group, record);
+    if (!item || tree->TextOf(item) != text)
         return;
     switch (group) {
     case kTreeGroupTyped:
@@ -256,8 +287,19 @@ void OrganizeFavoritesFromTree(LauncherWindow& launcher)
         launcher.Tree()->ReloadFavorites();
 }
 
-void ToggleSelectedReadMark(LauncherWindow&)
+void ToggleSelectedReadMark(LauncherWindow& launcher)
 {
-    // Monitored pages belong to the page monitor, which fills their group; until it offers
-    // them here the group holds no item to mark.
+    LauncherTree* tree = launcher.Tree();
+    HTREEITEM item = tree ? tree->Selected() : nullptr;
+    const void* record = tree ? MonitoredPageOf(*tree, item) : nullptr;
+    if (!record)
+        return;
+    bool unread = false;
+    WebAlertPages().Update(static_cast<PageId>(record), [&](MonitoredPage& page) {
+        page.SetModified(page.Modified() ? 0 : 1);
+        unread = page.Modified();
+    });
+    tree->SetBold(item, unread);
+    SaveWebAlertPages();
+    RedrawMonitorList();
 }

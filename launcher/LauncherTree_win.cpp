@@ -7,7 +7,9 @@
 #include "app/ResourceLoader_win.h"
 #include "launcher/LauncherLists_win.h"
 #include "launcher/LauncherTreeModel.h"
+#include "launcher/LauncherWindow_win.h"
 #include "resources/ResourceIds.h"
+#include "webalert/WebAlert_win.h"
 
 namespace {
 
@@ -107,8 +109,18 @@ void LauncherTree::FillGroup(int group)
             Insert(root, TVI_LAST, list.AddressAt(i), reinterpret_cast<LPARAM>(&list.At(i)), group);
         break;
     }
+    case kTreeGroupWebAlert: {
+        // Unread pages are bold.
+        const std::vector<PageId> ids = WebAlertPages().Ids();
+        for (PageId id : ids) {
+            MonitoredPage page;
+            if (WebAlertPages().CopyOf(id, page))
+                Insert(root, TVI_LAST, page.name, reinterpret_cast<LPARAM>(id), group, page.Modified());
+        }
+        break;
+    }
     default:
-        // Favorites come from their folder walk; monitored pages have no list here yet.
+        // Favorites come from their folder walk.
         break;
     }
 }
@@ -208,6 +220,21 @@ bool LauncherTree::IsBold(HTREEITEM item) const
     return (TreeView_GetItemState(tree_, item, TVIS_BOLD) & TVIS_BOLD) != 0;
 }
 
+void LauncherTree::SetBold(HTREEITEM item, bool bold)
+{
+    TreeView_SetItemState(tree_, item, bold ? TVIS_BOLD : 0, TVIS_BOLD);
+}
+
+HTREEITEM LauncherTree::ItemOfPage(const void* page) const
+{
+    HTREEITEM root = Root(kTreeGroupWebAlert);
+    for (HTREEITEM child = root ? TreeView_GetChild(tree_, root) : nullptr; child;
+         child = TreeView_GetNextSibling(tree_, child))
+        if (RecordOf(child) == page)
+            return child;
+    return nullptr;
+}
+
 bool LauncherTree::Expanded(HTREEITEM item) const
 {
     return item && (TreeView_GetItemState(tree_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
@@ -240,16 +267,20 @@ void LauncherTree::ReloadFavorites()
         TreeView_Expand(tree_, roots_[kTreeGroupFavorites], TVE_EXPAND);
 }
 
-void LauncherTree::RemoveChildWith(int group, const void* record)
+HTREEITEM LauncherTree::ChildWith(int group, const void* record) const
 {
     HTREEITEM root = Root(group);
     for (HTREEITEM child = root ? TreeView_GetChild(tree_, root) : nullptr; child;
-         child = TreeView_GetNextSibling(tree_, child)) {
-        if (RecordOf(child) == record) {
-            TreeView_DeleteItem(tree_, child);
-            return;
-        }
-    }
+         child = TreeView_GetNextSibling(tree_, child))
+        if (RecordOf(child) == record)
+            return child;
+    return nullptr;
+}
+
+void LauncherTree::RemoveChildWith(int group, const void* record)
+{
+    if (HTREEITEM child = ChildWith(group, record))
+        TreeView_DeleteItem(tree_, child);
 }
 
 void LauncherTree::InsertFirstChild(int group, const void* record, const std::string& text)
@@ -333,4 +364,20 @@ LinkEntry* EngineOf(const LauncherTree& tree, HTREEITEM item)
 {
     void* record = RecordInGroup(tree, item, kTreeGroupEngines);
     return record ? FindRecord(Options().engines, record) : nullptr;
+}
+
+const void* MonitoredPageOf(const LauncherTree& tree, HTREEITEM item)
+{
+    const auto* page = static_cast<PageId>(RecordInGroup(tree, item, kTreeGroupWebAlert));
+    return page && WebAlertPages().Contains(page) ? page : nullptr;
+}
+
+void ShowMonitoredPageMark(const void* page, bool unread)
+{
+    LauncherWindow* launcher = App().launcherWindow ? LauncherOf(App().launcherWindow) : nullptr;
+    LauncherTree* tree = launcher ? launcher->Tree() : nullptr;
+    if (!tree)
+        return;
+    if (HTREEITEM item = tree->ItemOfPage(page))
+        tree->SetBold(item, unread);
 }

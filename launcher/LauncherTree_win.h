@@ -35,11 +35,18 @@ public:
     // folders.
     void* RecordOf(HTREEITEM item) const;
     std::string TextOf(HTREEITEM item) const;
+    // The item of group that stands for record, found afresh; null when there is none. (An item
+    // handle kept across a modal loop may have been deleted meanwhile, and even handed to a new
+    // item.)
+    HTREEITEM ChildWith(int group, const void* record) const;
     HTREEITEM Selected() const;
     void Select(HTREEITEM item);
     // The item at a screen point when the point lies on one of the hit parts; null otherwise.
     HTREEITEM ItemAt(POINT screen, UINT hitParts) const;
     bool IsBold(HTREEITEM item) const;
+    void SetBold(HTREEITEM item, bool bold);
+    // The item of a monitored page; null when it has none.
+    HTREEITEM ItemOfPage(const void* page) const;
 
     // The expand state of each root into its TVExpand option. A root without items cannot
     // show itself expanded; its option keeps what it held.
@@ -79,3 +86,8 @@ SavedEntry* TranslationOf(const LauncherTree& tree, HTREEITEM item);
 LinkEntry* TypedAddressOf(const LauncherTree& tree, HTREEITEM item);
 LinkEntry* FavoriteOf(const LauncherTree& tree, HTREEITEM item);
 LinkEntry* EngineOf(const LauncherTree& tree, HTREEITEM item);
+// The monitored page's identity (a MonitoredPage of the monitor's list), when it is still there.
+const void* MonitoredPageOf(const LauncherTree& tree, HTREEITEM item);
+
+// Draws the monitored page's item bold (unread) or not, in the open launcher's tree.
+void ShowMonitoredPageMark(const void* page, bool unread);

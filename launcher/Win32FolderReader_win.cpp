@@ -52,6 +52,7 @@ std::vector<FolderEntry> Win32FolderReader::List(const std::string& folder) cons
         entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.hidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         entry.system = (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        entry.reparsePoint = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         bool inexact = false;
         Ansi(data.cFileName, true, &inexact);
         if (inexact && data.cAlternateFileName[0])

@@ -16,8 +16,8 @@ void BringMiniBrowserToFront() {}
 
 void ShowInMiniBrowser(const char* address, int)
 {
-    App().launched.Launch("open", App().BrowserProgram.c_str(), address ? address : "", "",
-                          BrowserShowMode(Options().StartBrowserMode));
+    Perform(LaunchBrowserWith(App().BrowserProgram, address ? address : "", BrowserShowMode(Options().StartBrowserMode)),
+            ProgramExecutor());
 }
 
 void OpenMiniBrowserHome()

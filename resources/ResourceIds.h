@@ -358,6 +358,13 @@
 #define IDS_HTTP_UNKNOWN        5023
 
 // ==== Page monitor (webalert/) ====
+// Icons of the monitor's lists (one page each, 32 x 32 and 16 x 16).
+#define IDI_WEBALERT_LARGE      210
+#define IDI_WEBALERT_SMALL      211
+// Dialog 193: the progress of a check.
+#define IDD_CHECK_PROGRESS      193
+#define IDC_CHECK_PAGES         1940  // the pages taken up so far
+#define IDC_CHECK_BAR           1941
 
 // ==== end of page monitor ====
 
@@ -376,7 +383,34 @@
 // ==== end of mail ====
 
 // ==== Auto-update and news (update/) ====
+#define IDD_UPDATE_SETUP        151   // "Auto-Update setup"
+#define IDD_UPDATE_PROGRESS     152   // progress of a check or a download
+#define IDD_UPDATE_READY        172   // a downloaded update waits to be installed
+#define IDD_UPDATE_FOUND        174   // a newer version is on the site
+#define IDD_UPDATE_NEWS         175   // the news window
 
+// Controls of dialog 151.
+#define IDC_UPD_FREQUENCY       1000
+#define IDC_UPD_AUTO_INSTALL    1003
+#define IDC_UPD_SHOW_NEWS       1004
+#define IDC_UPD_HISTORY         1005
+#define IDC_UPD_URL             1008
+#define IDC_UPD_DEFAULT_URL     1010
+#define IDC_UPD_HELP            9
+// Controls of dialog 152.
+#define IDC_UPD_VERSION         1026  // also dialog 172
+#define IDC_UPD_STATUS          1031
+#define IDC_UPD_PROGRESS        1032  // also dialog 175
+#define IDC_UPD_VERSION_LABEL   1038
+// Controls of dialog 172 (Install is IDOK, Later IDCANCEL; the check box is 1003).
+#define IDC_UPD_REMOVE          1012
+// Controls of dialog 174 (OK, Cancel, help 9).
+#define IDC_UPD_FOUND_VERSION   1008
+#define IDC_UPD_FOUND_SIZE      1009
+// Controls of dialog 175 (Close is IDOK; the check box is 1003, the timer bar 1032).
+#define IDC_NEWS_TEXT           1008
+#define IDC_NEWS_VERSION        1009
+#define IDC_NEWS_DONT_SHOW      1003
 // ==== end of auto-update ====
 
 // ==== Launcher, translator and application core: later additions ====

@@ -21,4 +21,6 @@ for bench in startup_bench launcher_open_bench; do
   echo "== $bench (under Wine)"
   "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$bin" "$bench.exe" || true
 done
+echo "== webalert check of 499 slow pages"
+bash "$root/scripts/webalert-bench.sh" "$build"
 "$root/tests/support/xvfb.sh" stop "$build/xvfb.pid"

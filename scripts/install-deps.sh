@@ -4,7 +4,7 @@
 set -euo pipefail
 
 need=(cmake ninja-build g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest xvfb xauth x11-apps imagemagick xdotool
-      wine wine32:i386 wine64 fonts-wine python3 python3-aiosmtpd mscompress)
+      wine wine32:i386 wine64 fonts-wine python3 python3-aiosmtpd mscompress nsis openssl urlwatch bc)
 
 missing=()
 for p in "${need[@]}"; do

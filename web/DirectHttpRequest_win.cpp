@@ -1,6 +1,7 @@
 #include "web/DirectHttpRequest_win.h"
 #include "app/WinInetApi_win.h"
 
+#include <new>
 #include <vector>
 
 namespace {
@@ -11,8 +12,8 @@ constexpr DWORD kChunkAsk = kChunkBuffer - 1;
 
 }  // namespace
 
-DirectHttpRequest::DirectHttpRequest(std::uint32_t timeoutCeilingMs, std::size_t bodyLimit)
-    : timeoutCeilingMs_(timeoutCeilingMs), bodyLimit_(bodyLimit)
+DirectHttpRequest::DirectHttpRequest(std::uint32_t timeoutCeilingMs, std::size_t bodyLimit, std::uint32_t deadlineMs)
+    : timeoutCeilingMs_(timeoutCeilingMs), bodyLimit_(bodyLimit), deadlineMs_(deadlineMs)
 {
 }
 
@@ -31,7 +32,9 @@ void DirectHttpRequest::CloseAll()
 bool DirectHttpRequest::Send(const HttpRequest& request, HttpResponse& response)
 {
     response = HttpResponse();
-    if (!Open(request, response)) {
+    const FetchDeadline deadline(request.deadlineMs, deadlineMs_);
+    const HttpTimeouts timeouts = LimitTimeouts(request.timeouts, timeoutCeilingMs_);
+    if (!Open(request, deadline.Limit(timeouts), response)) {
         CloseAll();
         return false;
     }
@@ -40,12 +43,12 @@ bool DirectHttpRequest::Send(const HttpRequest& request, HttpResponse& response)
     std::size_t limit = request.maxBodyBytes;
     if (bodyLimit_ != 0 && bodyLimit_ < limit)
         limit = bodyLimit_;
-    ReadBody(limit, response);
+    ReadBody(request, deadline, timeouts, limit, response);
     CloseAll();
     return true;
 }
 
-bool DirectHttpRequest::Open(const HttpRequest& request, HttpResponse& response)
+bool DirectHttpRequest::Open(const HttpRequest& request, const HttpTimeouts& timeouts, HttpResponse& response)
 {
     if (request.address.empty()) {
         response.lastError = 0xFFFFFFFFu;
@@ -56,7 +59,6 @@ bool DirectHttpRequest::Open(const HttpRequest& request, HttpResponse& response)
         response.lastError = GetLastError();
         return false;
     }
-    HttpTimeouts timeouts = LimitTimeouts(request.timeouts, timeoutCeilingMs_);
     ApplyTimeouts(session_.Get(), timeouts);
     bool opened = request.post ? OpenPost(request, timeouts) : OpenGet(request, timeouts);
     if (!opened)
@@ -69,10 +71,9 @@ bool DirectHttpRequest::OpenGet(const HttpRequest& request, const HttpTimeouts& 
     HttpExchange get;
     bool secure = false;
     if (!GetObjectOf(request.address, get.host, get.port, secure, get.object)) {
-        // Other schemes are left to the platform, which knows them whole.
-        request_.Reset(inet::InternetOpenUrlA(session_.Get(), request.address.c_str(), nullptr, 0,
-                                        request.requestFlags, 0));
-        return static_cast<bool>(request_);
+        // Nothing but web pages: "file:", "ftp:" and the like are not fetched.
+        SetLastError(ERROR_INTERNET_UNRECOGNIZED_SCHEME);
+        return false;
     }
     get.verb = "GET";
     get.requestFlags = request.requestFlags | (secure ? INTERNET_FLAG_SECURE : 0);
@@ -97,24 +98,22 @@ bool DirectHttpRequest::OpenPost(const HttpRequest& request, const HttpTimeouts&
     return SendHttpExchange(session_.Get(), post, connection_, request_);
 }
 
-void DirectHttpRequest::ReadBody(std::size_t limit, HttpResponse& response)
+void DirectHttpRequest::ReadBody(const HttpRequest& request, const FetchDeadline& deadline,
+                                 const HttpTimeouts& timeouts, std::size_t limit, HttpResponse& response)
 {
     std::vector<char> chunk(kChunkBuffer);
-    for (;;) {
-        DWORD read = 0;
-        if (!inet::InternetReadFile(request_.Get(), chunk.data(), kChunkAsk, &read)) {
-            response.lastError = GetLastError();
-            return;   // what came so far stays; the answer is not complete
-        }
-        if (read == 0) {
-            response.complete = true;
-            return;
-        }
-        if (response.body.size() + read > limit) {
-            // Beyond the largest answer a fetch may hold: stop reading, the fetch fails.
-            response.lastError = ERROR_NOT_ENOUGH_MEMORY;
-            return;
-        }
-        response.body.append(chunk.data(), read);
+    DWORD error = 0;
+    ReadEnd end = ReadEnd::Failed;
+    try {
+        end = ReadAnswer(
+            request_.Get(), chunk.data(), kChunkAsk, limit, deadline, timeouts,
+            [&request] { return !(request.cancelled && request.cancelled()); },
+            [&response](const char* data, DWORD size, std::size_t) { response.body.append(data, size); }, error);
+    } catch (const std::bad_alloc&) {
+        // What came so far stays; the answer is not complete.
+        error = ERROR_NOT_ENOUGH_MEMORY;
     }
+    response.complete = end == ReadEnd::Complete;
+    if (!response.complete)
+        response.lastError = error;
 }

@@ -92,3 +92,9 @@ bool SplitAddress(std::string_view address, HttpAddress& parts)
         parts.extra = std::string(tail.substr(extraAt));
     return true;
 }
+
+bool IsFetchableAddress(std::string_view address)
+{
+    HttpAddress parts;
+    return SplitAddress(address, parts) && parts.IsHttp();
+}

@@ -19,3 +19,7 @@ struct HttpAddress {
 // False when the address has no "scheme://", an empty host or a port that is not a number
 // from 1 to 65535.
 bool SplitAddress(std::string_view address, HttpAddress& parts);
+
+// Whether the program fetches the address at all: only "http:" and "https:" addresses (any
+// letter case) with a host; "file:", "ftp:" and every other scheme are a failed fetch.
+bool IsFetchableAddress(std::string_view address);

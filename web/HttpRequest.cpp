@@ -46,12 +46,8 @@ bool BuildDirectRequest(std::string_view address, std::string_view body,
         request.secure = parts.IsHttps();
     }
 
-    if (!request.post) {
-        request.verb = "GET";
-        request.requestFlags = inet::kFlagReload | inet::kFlagNoCacheWrite;
-        return true;
-    }
-
+    // Only web pages are fetched: a "file:" or "ftp:" address would read whatever the
+    // platform reaches by that road.
     if (!split) {
         error = inet::kErrorInvalidUrl;
         return false;
@@ -60,12 +56,20 @@ bool BuildDirectRequest(std::string_view address, std::string_view body,
         error = inet::kErrorUnrecognizedScheme;
         return false;
     }
+
+    if (!request.post) {
+        request.verb = "GET";
+        request.requestFlags = inet::kFlagReload | inet::kFlagNoCacheWrite;
+        return true;
+    }
+
     request.verb = "POST";
     request.connectFlags = inet::kFlagNoCacheWrite;
     request.requestFlags = inet::kFlagNoCacheWrite;
+    // Certificate errors (another host's name, an expired certificate) fail the fetch like any
+    // other error: ignoring them would let anyone read and change a text sent over https.
     if (request.secure)
-        request.requestFlags |= inet::kFlagSecure | inet::kFlagIgnoreCertDateInvalid |
-                                inet::kFlagIgnoreCertCnInvalid;
+        request.requestFlags |= inet::kFlagSecure;
     request.headers = kFormContentTypeHeader;
     request.body = std::string(body);
     return true;

@@ -3,6 +3,7 @@
 // transports (WinINet on Win32, fakes in tests) carry out a request exactly as described.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ struct HttpTimeouts {
     std::uint32_t sendMs = 30000;
     std::uint32_t receiveMs = 30000;
 };
+
+// Every fetch ends by this time from its start, whatever the server does (a translation or an
+// update description); a caller with a larger download gives a longer one.
+constexpr std::uint32_t kDefaultFetchDeadlineMs = 60000;
 
 struct HttpRequest {
     std::string address;              // the whole address; a GET opens it as it stands
@@ -37,6 +42,12 @@ struct HttpRequest {
     // An answer beyond this is not read further and the fetch fails, instead of exhausting
     // the address space of a 32-bit process.
     std::size_t maxBodyBytes = 64u * 1024u * 1024u;
+    // The whole fetch, from connecting to the last byte read, ends by then (0 counts as the
+    // default: no fetch is without one).
+    std::uint32_t deadlineMs = kDefaultFetchDeadlineMs;
+    // Asked between chunks (on the fetching thread); true stops the fetch, which then fails.
+    // A caller that keeps a window alive during a long download lets it run here.
+    std::function<bool()> cancelled;
 };
 
 struct HttpResponse {
@@ -48,8 +59,8 @@ struct HttpResponse {
 };
 
 // The direct road: a GET of the address when body is empty, else a form POST of the body to
-// the address's host, port and path. False (with the error code) when there is no address or,
-// for a POST, the address is not an http or https address.
+// the address's host, port and path. False (with the error code) when there is no address or
+// the address is not an http or https address.
 bool BuildDirectRequest(std::string_view address, std::string_view body,
                         std::string_view agentName, HttpRequest& request,
                         std::uint32_t& error);

@@ -3,9 +3,13 @@
 #include <cstdio>
 
 #include "web/HtmlText.h"
+#include "web/HttpAddress.h"
 #include "web/NoCaseSearch.h"
 
-ResourceProvider::~ResourceProvider() = default;
+ResourceProvider::~ResourceProvider()
+{
+    *alive_ = false;
+}
 
 void ResourceProvider::ReservedText1(std::string& text) { text.clear(); }
 void ResourceProvider::ReservedText2(std::string& text) { text.clear(); }
@@ -25,10 +29,13 @@ void ResourceProvider::Run()
     lastRunTime_ = std::time(nullptr);
     if (!BeginFetch())
         return;
+    const std::shared_ptr<bool> alive = alive_;
     do {
         GetUrl(url_);
         ResetPosition();
         Fetch(url_);
+        if (!*alive)
+            return;   // destroyed while the fetch let messages run
         ProcessContent();
     } while (FetchAgain());
 }
@@ -44,6 +51,14 @@ void ResourceProvider::Fetch(const std::string& address)
         FetchBySession(address, factory);
 }
 
+void ResourceProvider::LimitRequest(HttpRequest& request) const
+{
+    request.deadlineMs = fetchDeadlineMs_ ? fetchDeadlineMs_ : kDefaultFetchDeadlineMs;
+    std::function<bool()> callers = cancelled_;
+    std::shared_ptr<bool> alive = alive_;
+    request.cancelled = [alive, callers]() { return !*alive || (callers && callers()); };
+}
+
 void ResourceProvider::FetchDirect(const std::string& address, TransportFactory* factory)
 {
     std::string body;
@@ -51,11 +66,15 @@ void ResourceProvider::FetchDirect(const std::string& address, TransportFactory*
     HttpRequest request;
     HttpResponse response;
     std::uint32_t error = 0;
-    std::unique_ptr<DirectTransport> transport;
-    if (factory)
-        transport = factory->CreateDirect();
-    if (transport && BuildDirectRequest(address, body, agentName_, request, error))
-        transport->Send(request, response);
+    // Addresses that are no web page (another scheme, no address at all) reach no transport.
+    if (BuildDirectRequest(address, body, agentName_, request, error)) {
+        LimitRequest(request);
+        std::unique_ptr<DirectTransport> transport;
+        if (factory)
+            transport = factory->CreateDirect();
+        if (transport)
+            transport->Send(request, response);
+    }
 
     content_ = response.answered ? std::move(response.body) : std::string();
     int status = response.answered ? StatusCode(response.rawHeaders) : 0;
@@ -73,18 +92,30 @@ void ResourceProvider::FetchDirect(const std::string& address, TransportFactory*
 
 void ResourceProvider::FetchBySession(const std::string& address, TransportFactory* factory)
 {
+    content_.clear();
+    if (!IsFetchableAddress(address)) {
+        failed_ = true;
+        errorText_ = "Error fetching resource" + address;
+        return;
+    }
     std::unique_ptr<SessionTransport> session;
     if (factory)
         session = factory->CreateSession();
     if (!session || !session->Open(agentName_, statusWindow_)) {
-        content_.clear();
         failed_ = true;
         errorText_ = "Unable to initialize resource provider";
         return;
     }
     HttpRequest request = BuildSessionRequest(address, true, agentName_);
-    bool ok = session->Get(request, content_, statusWindow_);
+    LimitRequest(request);
+    const std::shared_ptr<bool> alive = alive_;
+    // The read lets window messages run: it fills a text of its own, not this provider's.
+    std::string content;
+    bool ok = session->Get(request, content, statusWindow_);
     session->Close();
+    if (!*alive)
+        return;
+    content_ = std::move(content);
     if (!ok) {
         failed_ = true;
         errorText_ = "Error fetching resource" + address;

@@ -4,7 +4,10 @@
 // Subclasses supply the address, the body and the digesting step; the base supplies the fetch
 // loop, the choice of transport and the cursor operations.
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -60,6 +63,11 @@ public:
     void SetStatusWindow(StatusWindow window) { statusWindow_ = window; }
     // Transports of this provider alone; null means the installed process-wide factory.
     void SetTransportFactory(TransportFactory* factory) { transports_ = factory; }
+    // How long one fetch may take in all (a minute unless the caller says otherwise).
+    void SetFetchDeadline(std::uint32_t milliseconds) { fetchDeadlineMs_ = milliseconds; }
+    std::uint32_t FetchDeadline() const { return fetchDeadlineMs_; }
+    // Asked between the chunks of a fetch; true stops it (the fetch fails).
+    void SetCancelCheck(std::function<bool()> cancelled) { cancelled_ = std::move(cancelled); }
 
 protected:
     void SetFailed(bool failed) { failed_ = failed; }
@@ -68,6 +76,8 @@ protected:
 private:
     void FetchDirect(const std::string& address, TransportFactory* factory);
     void FetchBySession(const std::string& address, TransportFactory* factory);
+    // The request's deadline and cancel check from the caller's and the provider's own life.
+    void LimitRequest(HttpRequest& request) const;
 
     bool failed_ = false;
     std::size_t cursor_ = 0;
@@ -78,6 +88,12 @@ private:
     StatusWindow statusWindow_ = nullptr;
     std::time_t lastRunTime_ = 0;
     TransportFactory* transports_ = nullptr;
+    std::uint32_t fetchDeadlineMs_ = kDefaultFetchDeadlineMs;
+    std::function<bool()> cancelled_;
+    // False once the provider is destroyed. The session road lets window messages run while it
+    // reads, and one of them may destroy the window that owns this provider: the fetch then
+    // stops and touches nothing of the provider any more.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // A provider that is never run: a container for a second document, so that the text

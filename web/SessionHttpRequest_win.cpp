@@ -2,6 +2,7 @@
 #include "app/WinInetApi_win.h"
 
 #include <cstdarg>
+#include <new>
 
 #include "app/AppContext_win.h"
 #include "app/ResourceLoader_win.h"
@@ -61,9 +62,12 @@ StatusSession::~StatusSession()
 
 void StatusSession::SetStatusText(const std::string& text)
 {
+    // A notification from another thread must neither race this thread over the text nor wait
+    // for this thread's window.
+    if (GetCurrentThreadId() != thread_)
+        return;
     statusText_ = text.size() < kStatusTextBufferSize ? text : text.substr(0, kStatusTextBufferSize - 1);
-    // A notification from another thread must not wait for this thread's window.
-    if (!statusWindow_ || GetCurrentThreadId() != thread_ || !IsWindow(statusWindow_))
+    if (!statusWindow_ || !IsWindow(statusWindow_))
         return;
     SetWindowTextA(statusWindow_, statusText_.c_str());
     RedrawWindow(statusWindow_, nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
@@ -118,7 +122,10 @@ void CALLBACK StatusSession::Callback(HINTERNET, DWORD_PTR context, DWORD status
 
 // ---- SessionHttpRequest
 
-SessionHttpRequest::SessionHttpRequest(std::uint32_t timeoutCeilingMs) : timeoutCeilingMs_(timeoutCeilingMs) {}
+SessionHttpRequest::SessionHttpRequest(std::uint32_t timeoutCeilingMs, std::size_t bodyLimit, std::uint32_t deadlineMs)
+    : timeoutCeilingMs_(timeoutCeilingMs), bodyLimit_(bodyLimit), deadlineMs_(deadlineMs)
+{
+}
 
 SessionHttpRequest::~SessionHttpRequest()
 {
@@ -147,8 +154,9 @@ bool SessionHttpRequest::Get(const HttpRequest& request, std::string& content, S
         return false;
     if (statusWindow)
         session_->SetStatusWindow(static_cast<HWND>(statusWindow));
-    HttpTimeouts timeouts = LimitTimeouts(request.timeouts, timeoutCeilingMs_);
-    ApplyTimeouts(session_->Handle(), timeouts);
+    const FetchDeadline deadline(request.deadlineMs, deadlineMs_);
+    const HttpTimeouts timeouts = LimitTimeouts(request.timeouts, timeoutCeilingMs_);
+    ApplyTimeouts(session_->Handle(), deadline.Limit(timeouts));
 
     UniqueInternet connection, file;
     HttpExchange get;
@@ -158,20 +166,19 @@ bool SessionHttpRequest::Get(const HttpRequest& request, std::string& content, S
         get.verb = "GET";
         get.requestFlags = request.requestFlags | (secure ? INTERNET_FLAG_SECURE : 0);
         get.acceptType = request.acceptType;
-        get.timeouts = timeouts;
+        get.timeouts = deadline.Limit(timeouts);
         get.context = session_->Context();
         opened = SendHttpExchange(session_->Handle(), get, connection, file);
     } else {
-        file.Reset(inet::InternetOpenUrlA(session_->Handle(), request.address.c_str(), nullptr, 0,
-                                    request.requestFlags, session_->Context()));
-        opened = static_cast<bool>(file);
+        // Nothing but web pages: "file:", "ftp:" and the like are not fetched.
+        SetLastError(ERROR_INTERNET_UNRECOGNIZED_SCHEME);
     }
     if (!opened) {
         errorText_ = InternetErrorText(GetLastError(), kErrorTextChars);
         session_->SetStatusText(errorText_);
         return false;
     }
-    bool ok = ReadAll(file.Get(), content);
+    bool ok = ReadAll(file.Get(), request, deadline, timeouts, content);
     file.Reset();
     connection.Reset();
     if (ok)
@@ -179,33 +186,50 @@ bool SessionHttpRequest::Get(const HttpRequest& request, std::string& content, S
     return ok;
 }
 
-bool SessionHttpRequest::ReadAll(HINTERNET file, std::string& content)
+bool SessionHttpRequest::ReadAll(HINTERNET file, const HttpRequest& request, const FetchDeadline& deadline,
+                                 const HttpTimeouts& timeouts, std::string& content)
 {
     GlobalBlock block(kChunkBlock);
     if (!block.Data())
         return false;
-    DWORD started = GetTickCount();
+    std::size_t limit = request.maxBodyBytes;
+    if (bodyLimit_ != 0 && bodyLimit_ < limit)
+        limit = bodyLimit_;
+    const HWND owner = session_->StatusWindowHandle();
+    const DWORD started = GetTickCount();
     bool pumping = true;
-    for (;;) {
+    // The messages let through here may close the window that owns this fetch (and with it
+    // the provider): the read then stops at once and shows nothing more.
+    auto keepGoing = [&]() {
         if (pumping)
             pumping = PumpWaitingMessages();
-        DWORD read = 0;
-        if (!inet::InternetReadFile(file, block.Data(), kChunkAsk, &read)) {
-            errorText_ = InternetErrorText(GetLastError(), kErrorTextChars);
-            session_->SetStatusText(errorText_);
+        if (owner && !IsWindow(owner)) {
+            session_->SetStatusWindow(nullptr);
             return false;
         }
-        if (read == 0)
-            return true;
-        content.append(block.Data(), read);
-        ReadProgress progress =
-            DescribeReadProgress(static_cast<long long>(content.size()), GetTickCount() - started);
+        return !(request.cancelled && request.cancelled());
+    };
+    auto onChunk = [&](const char* data, DWORD size, std::size_t total) {
+        content.append(data, size);
+        ReadProgress progress = DescribeReadProgress(static_cast<long long>(total), GetTickCount() - started);
         if (progress.withRate)
             session_->SetStatusTextById(static_cast<UINT>(progress.stringId), progress.totalBytes,
                                         progress.kilobytesPerSecond);
         else
             session_->SetStatusTextById(static_cast<UINT>(progress.stringId), progress.totalBytes);
+    };
+    DWORD error = 0;
+    ReadEnd end = ReadEnd::Failed;
+    try {
+        end = ReadAnswer(file, block.Data(), kChunkAsk, limit, deadline, timeouts, keepGoing, onChunk, error);
+    } catch (const std::bad_alloc&) {
+        error = ERROR_NOT_ENOUGH_MEMORY;
     }
+    if (end == ReadEnd::Complete)
+        return true;
+    errorText_ = InternetErrorText(error, kErrorTextChars);
+    session_->SetStatusText(errorText_);
+    return false;
 }
 
 bool PumpWaitingMessages()

@@ -30,6 +30,8 @@ public:
     const std::string& StatusText() const { return statusText_; }
 
     // Keeps the text (cut to the status buffer) and shows it in the status window at once.
+    // Only the thread that made the session does either: a notification from another thread
+    // is dropped, since the text and the window belong to this thread.
     void SetStatusText(const std::string& text);
     // A string-table text as a printf format with the arguments.
     void SetStatusTextById(UINT id, ...);
@@ -48,7 +50,11 @@ private:
 
 class SessionHttpRequest : public SessionTransport {
 public:
-    explicit SessionHttpRequest(std::uint32_t timeoutCeilingMs = 0);
+    // timeoutCeilingMs shortens every time-out (0: as the request says); bodyLimit lowers the
+    // request's largest answer (0: as the request says); deadlineMs shortens the deadline of
+    // every fetch (0: as the request says).
+    explicit SessionHttpRequest(std::uint32_t timeoutCeilingMs = 0, std::size_t bodyLimit = 0,
+                                std::uint32_t deadlineMs = 0);
     ~SessionHttpRequest() override;
 
     bool Open(const std::string& agentName, StatusWindow statusWindow) override;
@@ -59,9 +65,12 @@ public:
     StatusSession* Session() const { return session_.get(); }
 
 private:
-    bool ReadAll(HINTERNET file, std::string& content);
+    bool ReadAll(HINTERNET file, const HttpRequest& request, const FetchDeadline& deadline,
+                 const HttpTimeouts& timeouts, std::string& content);
 
     std::uint32_t timeoutCeilingMs_;
+    std::size_t bodyLimit_;
+    std::uint32_t deadlineMs_;
     std::unique_ptr<StatusSession> session_;
     std::string errorText_;
 };

@@ -5,12 +5,12 @@
 
 std::unique_ptr<DirectTransport> WinInetTransports::CreateDirect()
 {
-    return std::make_unique<DirectHttpRequest>(timeoutCeilingMs_, bodyLimit_);
+    return std::make_unique<DirectHttpRequest>(timeoutCeilingMs_, bodyLimit_, deadlineMs_);
 }
 
 std::unique_ptr<SessionTransport> WinInetTransports::CreateSession()
 {
-    return std::make_unique<SessionHttpRequest>(timeoutCeilingMs_);
+    return std::make_unique<SessionHttpRequest>(timeoutCeilingMs_, bodyLimit_, deadlineMs_);
 }
 
 void InstallWinInetTransports()

@@ -10,9 +10,11 @@
 class WinInetTransports : public TransportFactory {
 public:
     // timeoutCeilingMs: no time-out longer than this (0: as each request says);
-    // bodyLimit: no answer larger than this (0: as each request says).
-    explicit WinInetTransports(std::uint32_t timeoutCeilingMs = 0, std::size_t bodyLimit = 0)
-        : timeoutCeilingMs_(timeoutCeilingMs), bodyLimit_(bodyLimit)
+    // bodyLimit: no answer larger than this (0: as each request says);
+    // deadlineMs: no fetch longer than this (0: as each request says, a minute by default).
+    explicit WinInetTransports(std::uint32_t timeoutCeilingMs = 0, std::size_t bodyLimit = 0,
+                               std::uint32_t deadlineMs = 0)
+        : timeoutCeilingMs_(timeoutCeilingMs), bodyLimit_(bodyLimit), deadlineMs_(deadlineMs)
     {
     }
 
@@ -22,6 +24,7 @@ public:
 private:
     std::uint32_t timeoutCeilingMs_;
     std::size_t bodyLimit_;
+    std::uint32_t deadlineMs_;
 };
 
 // Installs the process-wide WinINet factory at start-up, unless one is installed already.

@@ -30,6 +30,79 @@ void ApplyTimeouts(HINTERNET handle, const HttpTimeouts& timeouts)
     inet::InternetSetOptionA(handle, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, &receive, sizeof receive);
 }
 
+FetchDeadline::FetchDeadline(std::uint32_t requestMs, std::uint32_t transportMs)
+    : start_(GetTickCount()), length_(requestMs ? requestMs : kDefaultFetchDeadlineMs)
+{
+    if (transportMs && transportMs < length_)
+        length_ = transportMs;
+}
+
+std::uint32_t FetchDeadline::RemainingMs() const
+{
+    DWORD elapsed = GetTickCount() - start_;   // wraps around correctly
+    return elapsed >= length_ ? 0u : static_cast<std::uint32_t>(length_ - elapsed);
+}
+
+HttpTimeouts FetchDeadline::Limit(const HttpTimeouts& timeouts) const
+{
+    // At least one millisecond: 0 would mean no time-out at all to the platform.
+    std::uint32_t left = RemainingMs();
+    return LimitTimeouts(timeouts, left ? left : 1u);
+}
+
+namespace {
+// The receive time-out for the next wait of an open request. The platform applies it to the
+// connection at once.
+void CutReceiveTimeout(HINTERNET request, const FetchDeadline& deadline, const HttpTimeouts& timeouts)
+{
+    DWORD receive = deadline.Limit(timeouts).receiveMs;
+    inet::InternetSetOptionA(request, INTERNET_OPTION_RECEIVE_TIMEOUT, &receive, sizeof receive);
+    inet::InternetSetOptionA(request, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, &receive, sizeof receive);
+}
+} // namespace
+
+ReadEnd ReadAnswer(HINTERNET request, char* chunk, DWORD chunkAsk, std::size_t limit,
+                   const FetchDeadline& deadline, const HttpTimeouts& timeouts,
+                   const std::function<bool()>& keepGoing,
+                   const std::function<void(const char* data, DWORD size, std::size_t total)>& onChunk,
+                   DWORD& error)
+{
+    std::size_t total = 0;
+    for (;;) {
+        if (keepGoing && !keepGoing()) {
+            error = ERROR_CANCELLED;
+            return ReadEnd::Stopped;
+        }
+        if (deadline.Passed()) {
+            error = ERROR_INTERNET_TIMEOUT;
+            return ReadEnd::DeadlinePassed;
+        }
+        CutReceiveTimeout(request, deadline, timeouts);
+        // Waits for the next data only; the read below then takes what is there without
+        // waiting for a whole chunk, which a slow server could stretch at will.
+        DWORD available = 0;
+        if (!inet::InternetQueryDataAvailable(request, &available, 0, 0)) {
+            error = GetLastError();
+            return deadline.Passed() ? ReadEnd::DeadlinePassed : ReadEnd::Failed;
+        }
+        DWORD ask = available == 0 || available > chunkAsk ? chunkAsk : available;
+        DWORD read = 0;
+        if (!inet::InternetReadFile(request, chunk, ask, &read)) {
+            error = GetLastError();
+            return deadline.Passed() ? ReadEnd::DeadlinePassed : ReadEnd::Failed;
+        }
+        if (read == 0)
+            return ReadEnd::Complete;
+        if (read > limit - total) {
+            // Beyond the largest answer a fetch may hold: stop reading, the fetch fails.
+            error = ERROR_NOT_ENOUGH_MEMORY;
+            return ReadEnd::TooLarge;
+        }
+        total += read;
+        onChunk(chunk, read, total);
+    }
+}
+
 bool SendHttpExchange(HINTERNET session, const HttpExchange& exchange, UniqueInternet& connection,
                       UniqueInternet& request)
 {

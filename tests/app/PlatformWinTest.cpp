@@ -43,6 +43,30 @@ TEST(Registry, EmptyAndMissingValuesAreNotFound)
     EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, kTestKey));
 }
 
+// Values of the buffer's size and beyond (a data folder, a favorites folder, a browser command)
+// are cut at 1023 characters, stored with or without their terminator, like every other reader.
+TEST(Registry, LongValuesAreCutAtTheLimitNotDropped)
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+    for (std::size_t length : {1022u, 1023u, 1024u, 1025u, 3000u, 70000u}) {
+        std::string value(length, 'v');
+        for (std::size_t i = 0; i < length; i += 100)
+            value[i] = static_cast<char>('a' + (i / 100) % 26);
+        ASSERT_TRUE(RegWriteString(HKEY_CURRENT_USER, kTestKey, "bare", value.c_str()));
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_WRITE, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, "terminated", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+        for (const char* name : {"bare", "terminated"}) {
+            std::string out = "unchanged";
+            EXPECT_TRUE(RegReadString(HKEY_CURRENT_USER, kTestKey, name, out)) << name << " " << length;
+            EXPECT_EQ(out, value.substr(0, 1023)) << name << " " << length;
+        }
+    }
+    RegDeleteKeyNoSubkeys(HKEY_CURRENT_USER, kTestKey);
+}
+
 TEST(Registry, RunValueIsSetAndDeleted)
 {
     SetRunValue(true, kRunKey, "Quorvane", "C:\\Apps\\Quorvane.exe");

@@ -1,5 +1,6 @@
 // The clipboard search: the text searched as typed, or message 1081 over the right owner.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "app/Messages.h"
 #include "app/ResourceLoader_win.h"
 #include "app/Subsystems_win.h"
+#include "launcher/OpenFavoriteFile_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/launcher/LauncherWinFixture_win.h"
 
@@ -156,7 +158,7 @@ TEST_F(ClipboardSearch, AnAddressOnTheClipboardIsOpenedAndALongTextIsCut)
     ASSERT_TRUE(PutOnClipboard(longAddress.c_str()));
     SearchClipboard();
     ASSERT_TRUE(Opened("http://long.example/www")) << Log();
-    ASSERT_TRUE(Opened("wTAI\r\n")) << "cut after 1023 characters";
+    ASSERT_TRUE(Opened("wTAI\"\r\n")) << "cut after 1023 characters";
     EXPECT_EQ(Log().find("TAILx"), std::string::npos);
 }
 
@@ -197,6 +199,74 @@ TEST_F(ClipboardSearch, WithTheLauncherOpenTheMessageBelongsToIt)
     DestroyWindow(launcher);
     ASSERT_TRUE(closer.seen);
     EXPECT_EQ(closer.box.owner, launcher);
+}
+
+// The arguments the stand-in browser was started with, line by line of its log, as a Windows
+// program splits its command line (the program's own path first).
+std::vector<std::vector<std::string>> LoggedArguments(const std::string& log)
+{
+    std::vector<std::vector<std::string>> launches;
+    std::size_t at = 0;
+    for (std::size_t end; (end = log.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        std::string line = log.substr(at, end - at);
+        std::wstring wide(line.size() + 1, L'\0');
+        wide.resize(static_cast<std::size_t>(
+            MultiByteToWideChar(CP_ACP, 0, line.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1));
+        int count = 0;
+        LPWSTR* argv = CommandLineToArgvW(wide.c_str(), &count);
+        std::vector<std::string> args;
+        for (int i = 0; argv && i < count; ++i) {
+            char text[2048] = {};
+            WideCharToMultiByte(CP_ACP, 0, argv[i], -1, text, sizeof text, nullptr, nullptr);
+            args.push_back(text);
+        }
+        LocalFree(argv);
+        launches.push_back(args);
+    }
+    return launches;
+}
+
+// Addresses with blanks, quotes and leading dashes reach the browser as exactly one argument,
+// equal to the address, whichever door they take: a clipboard search (to the browser and to the
+// mini browser's place), a favorite whose URL begins with "-", a favorite opened by its own
+// path under "Documents and Settings"; one with a line break reaches no program.
+TEST_F(LauncherWin, EveryAddressReachesTheBrowserAsOneArgument)
+{
+    ASSERT_TRUE(StartWithSettings("[Options]\r\nWelCome=1\r\nUseCurrentBrowser=0\r\nUseMiniBrowserLink=0\r\n"
+                                  "UseMiniBrowserFavorites=0\r\n"));
+    const std::string injected = "http://x.example/ --gpu-launcher=\"cmd /c calc\" --no-sandbox";
+    const std::string dashed = "--gpu-launcher=\"cmd /c calc\" http://y.example/a\\\"b\\";
+    const std::string folder = "C:\\Documents and Settings\\Quorvane test";
+    CreateDirectoryA("C:\\Documents and Settings", nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(wt::WriteFileText(folder + "\\dashed.url", "[InternetShortcut]\r\nURL=" + dashed + "\r\n"));
+    ASSERT_TRUE(wt::WriteFileText(folder + "\\page.htm", "<p>no shortcut</p>"));
+
+    ASSERT_TRUE(PutOnClipboard(injected.c_str()));
+    SearchClipboard();
+    ASSERT_TRUE(Opened("x.example")) << Log();
+    Options().UseMiniBrowserLink = 1;   // the mini browser's place, until it exists
+    SearchClipboard();
+    ASSERT_TRUE(wt::WaitUntil([&] { return LoggedLaunches() == 2; })) << Log();
+    OpenFavoriteFile(folder + "\\dashed.url");
+    ASSERT_TRUE(Opened("y.example")) << Log();
+    OpenFavoriteFile(folder + "\\page.htm");
+    ASSERT_TRUE(Opened("page.htm")) << Log();
+    ASSERT_TRUE(PutOnClipboard("http://z.example/\r\n--no-sandbox"));
+    SearchClipboard();
+    wt::PumpMessages(500);
+
+    const std::vector<std::string> expected = {injected, injected, dashed, folder + "\\page.htm"};
+    std::vector<std::vector<std::string>> launches = LoggedArguments(Log());
+    ASSERT_EQ(launches.size(), expected.size()) << Log();
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(launches[i].size(), 2u) << Log();
+        EXPECT_EQ(launches[i][1], expected[i]);
+    }
+    EXPECT_EQ(App().launched.Size(), 4u) << "the address with a line break started nothing";
+    DeleteFileA((folder + "\\dashed.url").c_str());
+    DeleteFileA((folder + "\\page.htm").c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 } // namespace

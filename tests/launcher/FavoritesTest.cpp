@@ -133,17 +133,50 @@ TEST(FavoritesMenu, DeepNestingStopsAtThePathLimit)
     FakeFolderReader r;
     std::string folder = "C:\\F";
     r.AddFile(folder, "top.url", "http://top/");
+    // Names long enough for the path limit to come before the walk's own depth limit.
+    const std::string name(20, 'd');
     for (int depth = 0; depth < 300; ++depth) {
-        r.AddSubfolder(folder, "d");
-        folder += "\\d";
+        r.AddSubfolder(folder, name);
+        folder += "\\" + name;
         r.AddFile(folder, "l.url", "http://l/");
     }
     FavoritesMenu menu = BuildFavoritesMenu(r, "C:\\F", 0, kFavoriteLastMiniBrowserCommand);
-    EXPECT_EQ(menu.LinkCount(), 1u + (259 - 4) / 2);   // "\d" per level within 259 characters
+    EXPECT_EQ(menu.LinkCount(), 1u + (259 - 4) / 21);   // "\ddd..." per level within 259 characters
 
     OptionRecord o;
     LoadFavorites(o, "C:\\F", r, nullptr);
-    EXPECT_EQ(o.favorites.size(), 1u + (259 - 4) / 2);
+    EXPECT_EQ(o.favorites.size(), 1u + (259 - 4) / 21);
+}
+
+// Two junctions in Favorites lead back to Favorites. Marked as reparse points they are not
+// entered; where the enumeration does not mark them, both walks still end within their depth
+// and entry allowance; the menu's walk ends as soon as its command ids are given.
+TEST(Favorites, AFolderLoopEndsEveryWalk)
+{
+    for (bool marked : {true, false}) {
+        FakeFolderReader r;
+        r.AddFile(kRoot, "a.url", "http://a.example/");
+        r.AddLink(kRoot, "Loop1", kRoot, marked);
+        r.AddLink(kRoot, "Loop2", kRoot, marked);
+        OptionRecord o;
+        FakeFavoritesTree tree;
+        LoadFavorites(o, kRoot, r, &tree);
+        const int listed = r.listCalls;
+        FavoritesMenu menu = BuildFavoritesMenu(r, kRoot, 2);
+        if (marked) {
+            EXPECT_EQ(o.favorites.size(), 1u);
+            EXPECT_EQ(Texts(menu.items), std::vector<std::string>{"a"});
+            EXPECT_EQ(r.listCalls, 2);
+            continue;
+        }
+        const int rootDepth = static_cast<int>(std::count(kRoot.begin(), kRoot.end(), '\\'));
+        EXPECT_LE(r.deepest - rootDepth, kMaxWalkDepth);
+        EXPECT_LE(static_cast<std::size_t>(listed) * 6, kMaxWalkEntries + 6);   // 5 entries a listing
+        EXPECT_GT(o.favorites.size(), 1u);
+        EXPECT_LE(o.favorites.size(), kMaxWalkEntries);
+        EXPECT_EQ(menu.LinkCount(), static_cast<std::size_t>(kFavoriteLastTrayCommand - kFavoriteFirstCommand - 1));
+        EXPECT_LE(r.listCalls - listed, static_cast<int>(menu.LinkCount()) + 1) << "the menu walk went on";
+    }
 }
 
 // Names outside the code page come as "?" (or a look-alike letter) that opens nothing; the

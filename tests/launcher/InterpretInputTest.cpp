@@ -21,9 +21,15 @@ void AddEngines(OptionRecord& o)
     o.engines.push_back(std::make_unique<LinkEntry>("Yahoo", std::string(kYahoo) + "%s&fr=qv", "http://www.yahoo.com/", 1));
 }
 
+// The browser gets the address as one quoted argument (none of these addresses holds a quote
+// or a backslash).
+std::string Quoted(const std::string& address)
+{
+    return address.empty() ? address : "\"" + address + "\"";
+}
 LaunchDecision Browser(const std::string& address, int show = kShowNormal)
 {
-    return LaunchDecision::Launch("open", kBrowser, address, show);
+    return LaunchDecision::Launch("open", kBrowser, Quoted(address), show);
 }
 LaunchDecision Shell(const std::string& verb, const std::string& file, int show = kShowNormal)
 {
@@ -155,7 +161,7 @@ TEST(InterpretInput, TheAddressTestSeesOnlyTheStartOfTheText)
     std::string longAddress = "http://example.com/" + std::string(1500, 'x');
     InterpretResult r = InterpretInput(longAddress, false, nullptr, context);
     ASSERT_EQ(r.launches.size(), 1u);
-    EXPECT_EQ(r.launches[0].parameters, longAddress.substr(0, 1023));
+    EXPECT_EQ(r.launches[0].parameters, Quoted(longAddress.substr(0, 1023)));
 }
 
 TEST(InterpretInput, PatternsAreNeverFormats)
@@ -177,7 +183,7 @@ TEST(SearchClipboardText, TakesAtMost1023CharactersOfTheClipboard)
     std::string clip = std::string(1023, 'b') + "TAIL";
     InterpretResult r = SearchClipboardText(clip, context);
     ASSERT_EQ(r.launches.size(), 1u);
-    EXPECT_EQ(r.launches[0].parameters, std::string(1023, 'b'));
+    EXPECT_EQ(r.launches[0].parameters, Quoted(std::string(1023, 'b')));
     EXPECT_EQ(ClipboardTextForUse(clip).size(), 1023u);
 }
 
@@ -192,9 +198,9 @@ TEST(RunCommand, AppliesTheEightRulesInOrder)
     o.UseCurrentBrowser = 0;
     EXPECT_EQ(RunCommand("", context), LaunchDecision::Launch("open", kBrowser, "", browserShow));            // 1
     EXPECT_EQ(RunCommand("mailto:a@b.example/x", context),
-              LaunchDecision::Launch("open", kBrowser, "mailto:a@b.example/x", browserShow));                 // 3
+              LaunchDecision::Launch("open", kBrowser, "\"mailto:a@b.example/x\"", browserShow));           // 3
     EXPECT_EQ(RunCommand("find:c:/docs", context),                                                            // "/" first
-              LaunchDecision::Launch("open", kBrowser, "find:c:/docs", browserShow));
+              LaunchDecision::Launch("open", kBrowser, "\"find:c:/docs\"", browserShow));
     o.UseCurrentBrowser = 1;
     EXPECT_EQ(RunCommand("", context), LaunchDecision::Launch("open", kBrowser, "", browserShow));            // 1
     EXPECT_EQ(RunCommand("http://q.example/", context), Shell("open", "http://q.example/", browserShow));     // 2
@@ -233,3 +239,99 @@ TEST(LaunchDecision, BrowserShowModeAndDefaultProgram)
 }
 
 } // namespace
+
+namespace {
+
+// How a Windows program splits the arguments of its command line (CommandLineToArgvW and the C
+// run-time): blanks and tabs separate outside quotes; 2n backslashes before a quote give n and
+// the quote opens or closes; 2n+1 give n and a literal quote; other backslashes are literal.
+std::vector<std::string> SplitArguments(const std::string& line)
+{
+    std::vector<std::string> args;
+    std::size_t i = 0;
+    for (;;) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        if (i == line.size())
+            return args;
+        std::string arg;
+        bool quoted = false;
+        while (i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t'))) {
+            std::size_t backslashes = 0;
+            while (i < line.size() && line[i] == '\\') {
+                ++backslashes;
+                ++i;
+            }
+            if (i < line.size() && line[i] == '"') {
+                arg.append(backslashes / 2, '\\');
+                if (backslashes % 2)
+                    arg += '"';
+                else
+                    quoted = !quoted;
+                ++i;
+            } else {
+                arg.append(backslashes, '\\');
+                if (i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t')))
+                    arg += line[i++];
+            }
+        }
+        args.push_back(arg);
+    }
+}
+
+} // namespace
+
+// Whatever an address holds, the browser program receives it as exactly one argument; an
+// address with a control character reaches no program at all.
+TEST(InterpretInput, AnAddressReachesTheBrowserAsExactlyOneArgument)
+{
+    OptionRecord o;
+    Plain(o);
+    o.engines.push_back(std::make_unique<LinkEntry>("E", "http://e.example/?q=%s", "", 1));
+    LaunchContext context{o, kBrowser};
+    const std::vector<std::string> addresses = {
+        "http://x.example/ --gpu-launcher=\"cmd /c calc\" --no-sandbox",
+        "--gpu-launcher=calc.exe",
+        "C:\\Documents and Settings\\Jean\\Favorites\\Le site.url",
+        "http://q.example/\"a b\"\\",
+        "http://q.example/a\\\\\"b\\\\",
+        "\\\\server\\share\\page.htm",
+        "http://q.example/a\tb",   // below: refused
+    };
+    for (const std::string& address : addresses) {
+        const bool control = address.find('\t') != std::string::npos;
+        // A typed or clipboard address, a favorite (routed with its mini-browser option off),
+        // a command text holding "/", and the help page all leave through the same door.
+        std::vector<LaunchDecision> decisions = {RouteAddress(address, 0, context), RunCommand(address, context),
+                                                 LaunchBrowserWith(kBrowser, address, kShowNormal)};
+        if (address.rfind("http", 0) == 0)
+            decisions.push_back(InterpretInput(address, false, nullptr, context).launches.at(0));
+        for (const LaunchDecision& d : decisions) {
+            if (d.kind == LaunchDecision::Kind::TrackedLaunch && d.verb != "open")
+                continue;   // a path without "/" is a shell command (RunCommand's own rules)
+            if (control) {
+                EXPECT_EQ(d.kind, LaunchDecision::Kind::Refused) << d;
+                continue;
+            }
+            ASSERT_EQ(d.kind, LaunchDecision::Kind::TrackedLaunch) << address;
+            if (d.file != kBrowser)
+                continue;   // RunCommand's rule 8: the shell opens the path itself
+            EXPECT_EQ(SplitArguments(d.parameters), std::vector<std::string>{address}) << d.parameters;
+        }
+    }
+    // The other controls are refused as well, by either door; a search text never holds them
+    // once encoded, but a pattern might.
+    for (const char* bad : {"http://a.example/\r\n--x", "http://a.example/\n", "http://a.example/\x01"}) {
+        EXPECT_EQ(RouteToBrowser(bad, context).kind, LaunchDecision::Kind::Refused) << bad;
+        o.UseCurrentBrowser = 1;
+        EXPECT_EQ(RouteToBrowser(bad, context).kind, LaunchDecision::Kind::Refused) << bad;
+        o.UseCurrentBrowser = 0;
+    }
+    // Handed to the shell as the file, a quote cannot end the argument the shell makes of it.
+    o.UseCurrentBrowser = 1;
+    EXPECT_EQ(RouteToBrowser(addresses[0], context).file,
+              "http://x.example/ --gpu-launcher=%22cmd /c calc%22 --no-sandbox");
+    o.UseCurrentBrowser = 0;
+    // An empty address starts an empty browser, with no argument at all.
+    EXPECT_EQ(RunCommand("", context).parameters, "");
+}

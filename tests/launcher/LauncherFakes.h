@@ -1,6 +1,7 @@
 #pragma once
 // Fakes of the launcher's outside world for the native tests: a folder tree, a registry store
 // and a tree view that records what it is told.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,9 +45,39 @@ public:
         folders[JoinPath(folder, name)];
     }
 
-    std::vector<FolderEntry> List(const std::string& folder) const override
+    // A junction or symbolic link in folder that leads to target; marked tells whether the
+    // enumeration reports it as a reparse point (not every file system does).
+    void AddLink(const std::string& folder, const std::string& name, const std::string& target, bool marked)
     {
-        ++listCalls;
+        FolderEntry entry{name, true, false, false, ""};
+        entry.reparsePoint = marked;
+        folders[folder].push_back(entry);
+        links[JoinPath(folder, name)] = target;
+    }
+    // The path with every link on it replaced by its target.
+    std::string Resolve(std::string path) const
+    {
+        for (bool again = true; again;) {
+            again = false;
+            for (const auto& link : links) {
+                const std::string& from = link.first;
+                if (path == from || path.compare(0, from.size() + 1, from + "\\") == 0) {
+                    path = link.second + path.substr(from.size());
+                    again = true;
+                    break;
+                }
+            }
+        }
+        return path;
+    }
+
+    std::vector<FolderEntry> List(const std::string& path) const override
+    {
+        // A walk that would never end reads empty folders from here on, so that it fails fast.
+        if (++listCalls > kListCallsCap)
+            return {};
+        std::string folder = Resolve(path);
+        deepest = std::max(deepest, static_cast<int>(std::count(path.begin(), path.end(), '\\')));
         auto it = folders.find(folder);
         if (it == folders.end())
             return {};
@@ -56,13 +87,16 @@ public:
     }
     std::string ReadShortcutUrl(const std::string& path, std::size_t maxChars) const override
     {
-        auto it = urls.find(path);
+        auto it = urls.find(Resolve(path));
         return it == urls.end() ? std::string() : Cut(it->second, maxChars);
     }
 
     std::map<std::string, std::vector<FolderEntry>> folders;
     std::map<std::string, std::string> urls;
+    std::map<std::string, std::string> links;
+    static constexpr int kListCallsCap = 100000;
     mutable int listCalls = 0;
+    mutable int deepest = 0;   // backslashes in the deepest path listed
 };
 
 // Two registry keys of string values.

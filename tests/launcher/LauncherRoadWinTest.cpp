@@ -340,4 +340,52 @@ TEST_F(Road, ReopeningBringsTheSameLauncherBackInFront)
     EXPECT_EQ(dialogs, 1) << "the launcher exists once";
 }
 
+// The settings file that ships beside the program: the build's copy, in the folder the test
+// programs come from (QV_BINDIR, a path of the machine that runs Wine: its root is drive Z:).
+std::string ShippedSettings()
+{
+    char bin[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("QV_BINDIR", bin, sizeof bin))
+        return std::string();
+    std::string path = std::string("Z:") + bin + "/Quorvane.ini";
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return wt::ReadFileText(path);
+}
+
+TEST_F(Road, AFirstStartTakesTheShippedSettingsAndSearchesWithItsFavoriteEngine)
+{
+    const std::string shipped = ShippedSettings();
+    ASSERT_FALSE(shipped.empty()) << "Quorvane.ini beside the build's programs";
+    const std::string besideProgram = wt::ProgramFolder() + "Quorvane.ini";
+    ASSERT_TRUE(wt::WriteFileText(besideProgram, shipped));
+    wt::DeleteTree(dataFolder_);
+
+    // The first start moves the file into the new data folder and reads its engines.
+    ASSERT_TRUE(StartProgram());
+    // The save after the welcome writes key by key; the "Smtp" section comes last.
+    ASSERT_TRUE(wt::WaitUntil([&] { return Setting("Smtp", "MailNoDetailed") != "<missing>"; }));
+    EXPECT_EQ(Setting("Options", "WelCome"), "1");
+    EXPECT_FALSE(wt::FileExists(besideProgram));
+    EXPECT_EQ(Setting("Options", "Favorite"), "Google");
+    EXPECT_EQ(Setting("Searcher", "Searcher1"), "Google|\"https://www.google.com/search?q=%s\"|https://www.google.com/|1");
+    EXPECT_EQ(Setting("Searcher", "Searcher9").rfind("Wikip\xE9" "dia FR|", 0), 0u) << Setting("Searcher", "Searcher9");
+    PostMessageA(main_, WM_COMMAND, kExitCommand, 0);
+    ASSERT_TRUE(program_.WaitExit(10000));
+    main_ = nullptr;
+
+    // Searches open in the user's browser (the stand-in) rather than the MiniBrowser.
+    WritePrivateProfileStringA("Options", "UseMiniBrowserSearch", "0", SettingsFile().c_str());
+    ASSERT_TRUE(StartProgram());
+    PostMessageA(main_, kTrayMessage, 0, kDoubleClick);
+    HWND launcher = WaitForLauncher();
+    ASSERT_NE(launcher, nullptr);
+    ExpectReadyForTyping(launcher);
+    ASSERT_TRUE(TypeInto(launcher, "a b"));
+    Press(VK_RETURN);
+    ASSERT_TRUE(Opened("https://www.google.com/search?q=a+b")) << Log();
+    EXPECT_EQ(Launches(), 1) << Log();
+}
+
 } // namespace

@@ -360,6 +360,44 @@ TEST_F(LauncherTree, DeleteAsksFirstAndRemovesTheEntryOnYesOnly)
     EXPECT_FALSE(asked);
 }
 
+// While the question is open, a translation run (the translate hotkey) rewrites the history:
+// the item asked about goes, and new items may be given its handle and new records its place.
+// Yes then deletes nothing, and never another entry.
+TEST_F(LauncherTree, DeleteLooksTheItemUpAgainAfterTheQuestion)
+{
+    ASSERT_NE(OpenTree(), nullptr);
+    ASSERT_EQ(TranslationHistory().Size(), 1u);
+    const HTREEITEM asked = Children(Root(4)).at(0).item;
+    Select(asked);
+    bool reused = false;
+    bool ran = false;
+    WhileModal answer([&] {
+        for (HWND w : wt::WindowsOfProcess(GetCurrentProcessId())) {
+            char name[16] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (std::string(name) != "#32770" || w == launcher_ || !IsWindowVisible(w) ||
+                GetWindow(w, GW_OWNER) != launcher_)
+                continue;
+            if (!ran) {
+                ran = true;
+                TranslationHistory().Remove(Settings(), TranslationHistory().At(0));
+                for (int i = 0; i < 20; ++i) {
+                    TranslationHistory().Add(Settings(), "text " + std::to_string(i), "texte", 8, 0);
+                    reused |= Children(Root(4)).at(0).item == asked;
+                }
+            }
+            PostMessageA(w, WM_COMMAND, IDYES, 0);
+            return true;
+        }
+        return false;
+    });
+    Command(IDM_TREE_DELETE);
+    ASSERT_TRUE(ran) << "the question was not asked";
+    EXPECT_EQ(TranslationHistory().Size(), 20u) << (reused ? "the handle was reused" : "no handle was reused");
+    EXPECT_EQ(Children(Root(4)).size(), 20u);
+    EXPECT_EQ(ReadSetting("SaveTrad", "Search20").rfind("text 0", 0), 0u);
+}
+
 TEST_F(LauncherTree, OpenByGroup)
 {
     ASSERT_NE(OpenTree("UseMiniBrowserEngine=0\r\n"), nullptr);

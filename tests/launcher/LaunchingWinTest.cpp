@@ -114,7 +114,7 @@ TEST_F(LauncherWin, TrayCommandsOpenEngineHomesTheSiteHelpAndTheMiniBrowserHome)
     SendMessageA(main_, WM_COMMAND, IDM_HELP_CONTENT, 0);
     ASSERT_TRUE(Opened("http://www.quorvane.com/helpen/index.htm")) << Log();
     SendMessageA(main_, WM_COMMAND, IDM_HOME_PAGE, 0);
-    ASSERT_TRUE(Opened("\" http://www.quorvane.com/")) << Log();
+    ASSERT_TRUE(Opened("\" \"http://www.quorvane.com/\"")) << Log();
     // No start address of its own: the mini browser opens the favorite engine's home, which
     // until the mini browser exists goes to the user's browser.
     SendMessageA(main_, WM_COMMAND, IDM_STARTMINIBROWSER, 0);
@@ -133,6 +133,45 @@ TEST_F(LauncherWin, HelpFollowsTheContentLanguageAndTheFavoriteEngineHomeOpensAl
     ASSERT_TRUE(Opened("http://first.example/")) << Log();
     wt::PumpMessages(300);
     EXPECT_EQ(Log().find("second.example"), std::string::npos);
+}
+
+TEST_F(LauncherWin, HelpOpensTheCopyBesideTheProgramWithItsAnchorElseTheWebSite)
+{
+    ASSERT_TRUE(StartWithSettings(Settings("Language=2\r\n")));
+    // The program's folder with blanks and, in the Western code page, an accented letter.
+    const bool western = GetACP() == 1252;
+    const std::string folderName = western ? "help test \xE9" : "help test";
+    const std::string folder = wt::ProgramFolder() + folderName + "\\";
+    wt::DeleteTree(folder);
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((folder + "helpen").c_str(), nullptr));
+    ASSERT_TRUE(wt::WriteFileText(folder + "helpen\\options4.htm", "<p id=\"smtp\">SMTP</p>"));
+    const std::string savedProgram = App().programPath;
+    App().programPath = folder + "Quorvane.exe";
+
+    std::string url = "file:///" + wt::ProgramFolder();
+    for (char& c : url)
+        if (c == '\\')
+            c = '/';
+    url += western ? "help%20test%20%C3%A9/" : "help%20test/";
+    OpenHelpPage("options4", "smtp");
+    EXPECT_TRUE(Opened(url + "helpen/options4.htm#smtp")) << Log();
+    EXPECT_NE(Log().find(standin_), std::string::npos) << "in the user's browser";
+
+    // No French copy: the French page of the web site.
+    Options().Language = 1;
+    OpenHelpPage("options4", "compare");
+    EXPECT_TRUE(Opened("http://www.quorvane.com/helpfr/options4.htm#compare")) << Log();
+    // The English copy gone: the web site again.
+    Options().Language = 2;
+    DeleteFileA((folder + "helpen\\options4.htm").c_str());
+    OpenHelpPage("options4", "addurl");
+    EXPECT_TRUE(Opened("http://www.quorvane.com/helpen/options4.htm#addurl")) << Log();
+    wt::PumpMessages(300);
+    EXPECT_EQ(LoggedLaunches(), 3) << Log();
+
+    App().programPath = savedProgram;
+    wt::DeleteTree(folder);
 }
 
 TEST_F(LauncherWin, ACommandTextIsHandedToTheShell)

@@ -12,6 +12,11 @@ namespace {
 
 const char kBrowser[] = "browser.exe";
 const char kPath[] = "C:\\Favorites\\Site.url";
+// The browser gets each address as one quoted argument (these hold no quote).
+std::string Quoted(const std::string& address)
+{
+    return "\"" + address + "\"";
+}
 
 class OpenInternetShortcutTest : public ::testing::Test {
 protected:
@@ -25,7 +30,7 @@ protected:
 TEST_F(OpenInternetShortcutTest, OpensTheUrlOfTheShortcut)
 {
     file.WriteString("InternetShortcut", "URL", "http://site.example/");
-    EXPECT_EQ(Open(), LaunchDecision::Launch("open", kBrowser, "http://site.example/", kShowNormal));
+    EXPECT_EQ(Open(), LaunchDecision::Launch("open", kBrowser, Quoted("http://site.example/"), kShowNormal));
     options.UseMiniBrowserFavorites = 1;
     EXPECT_EQ(Open(), LaunchDecision::MiniBrowser("http://site.example/", 0));
 }
@@ -34,25 +39,25 @@ TEST_F(OpenInternetShortcutTest, AnEmptyUrlFallsBackToUrlBase)
 {
     file.WriteString("InternetShortcut", "URL", "");
     file.WriteString("DEFAULT", "URLBASE", "http://base.example/");
-    EXPECT_EQ(Open().parameters, "http://base.example/");
+    EXPECT_EQ(Open().parameters, Quoted("http://base.example/"));
 }
 
 TEST_F(OpenInternetShortcutTest, AnEmptyUrlWithoutUrlBaseOpensTheFileItself)
 {
     file.WriteString("InternetShortcut", "URL", "");
-    EXPECT_EQ(Open().parameters, kPath);
+    EXPECT_EQ(Open().parameters, Quoted(kPath));
 }
 
 TEST_F(OpenInternetShortcutTest, AFileThatIsNoShortcutOpensByItsPath)
 {
     file.WriteString("DEFAULT", "URLBASE", "http://ignored.example/");   // URL missing: the path wins
-    EXPECT_EQ(Open().parameters, kPath);
+    EXPECT_EQ(Open().parameters, Quoted(kPath));
 }
 
 TEST_F(OpenInternetShortcutTest, AddressesAreCutAt511Characters)
 {
     file.WriteString("InternetShortcut", "URL", ("http://long.example/" + std::string(1000, 'x')).c_str());
-    EXPECT_EQ(Open().parameters.size(), 511u);
+    EXPECT_EQ(Open().parameters.size(), 511u + 2);
     MemoryProfile none;
     std::string longPath = "C:\\" + std::string(700, 'p') + ".url";
     EXPECT_EQ(InternetShortcutAddress(longPath, none), longPath.substr(0, 511));
@@ -64,7 +69,7 @@ TEST_F(OpenInternetShortcutTest, MenuFavoritesOpenTheirStoredAddress)
     options.UseMiniBrowserFavorites = 1;
     EXPECT_EQ(OpenFavoriteMenuUrl("http://m.example/", context), LaunchDecision::MiniBrowser("http://m.example/", 0));
     options.UseMiniBrowserFavorites = 0;
-    EXPECT_EQ(OpenFavoriteMenuUrl(std::string(600, 'u'), context).parameters.size(), 511u);
+    EXPECT_EQ(OpenFavoriteMenuUrl(std::string(600, 'u'), context).parameters.size(), 511u + 2);
 }
 
 TEST(IsBrowserWindowToClose, OnlyVisibleIEFrameWindowsWithAnInstance)
@@ -96,8 +101,8 @@ TEST_F(EngineHomeTest, FavoriteHomeOpensEveryInUseEngineOfThatName)
     o.Favorite = "Fav";
     o.UseMiniBrowserEngine = 0;
     EXPECT_EQ(OpenFavoriteEngineHome(context),
-              (std::vector<LaunchDecision>{LaunchDecision::Launch("open", kBrowser, "http://fav1.example/", kShowNormal),
-                                           LaunchDecision::Launch("open", kBrowser, "http://fav2.example/", kShowNormal)}));
+              (std::vector<LaunchDecision>{LaunchDecision::Launch("open", kBrowser, Quoted("http://fav1.example/"), kShowNormal),
+                                           LaunchDecision::Launch("open", kBrowser, Quoted("http://fav2.example/"), kShowNormal)}));
     o.UseMiniBrowserEngine = 1;
     EXPECT_EQ(OpenFavoriteEngineHome(context)[0], LaunchDecision::MiniBrowser("http://fav1.example/", 0));
     o.Favorite.clear();
@@ -137,11 +142,11 @@ TEST(OpenHelpPage, BuildsTheAddressAndAlwaysStartsTheBrowserProgram)
     LaunchContext context{o, kBrowser};
     o.Language = 0;
     EXPECT_EQ(OpenHelpPage("fenetre", "", context, 1036),
-              LaunchDecision::Launch("open", kBrowser, "http://www.quorvane.com/helpfr/fenetre.htm", kShowNormal));
+              LaunchDecision::Launch("open", kBrowser, Quoted("http://www.quorvane.com/helpfr/fenetre.htm"), kShowNormal));
     EXPECT_EQ(OpenHelpPage("options4", "smtp", context, 1033).parameters,
-              "http://www.quorvane.com/helpen/options4.htm#smtp");
+              Quoted("http://www.quorvane.com/helpen/options4.htm#smtp"));
     o.Language = 2;
-    EXPECT_EQ(OpenHelpPage("index", "", context, 1036).parameters, "http://www.quorvane.com/helpen/index.htm");
+    EXPECT_EQ(OpenHelpPage("index", "", context, 1036).parameters, Quoted("http://www.quorvane.com/helpen/index.htm"));
 }
 
 TEST(HotkeyText, NamesModifiersAndKeys)

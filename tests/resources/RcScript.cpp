@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 namespace rc {
@@ -69,6 +70,7 @@ std::string DecodeString(const std::string& body) {
 
 std::vector<Token> Tokenize(const std::string& text, std::vector<std::string>& errors) {
   std::vector<Token> tokens;
+  std::map<std::string, std::string> textMacros;
   int line = 1;
   bool lineStart = true;
   std::size_t i = 0;
@@ -85,7 +87,16 @@ std::vector<Token> Tokenize(const std::string& text, std::vector<std::string>& e
       continue;
     }
     if (lineStart && c == '#') {  // preprocessor line
+      std::size_t begin = i;
       while (i < text.size() && text[i] != '\n') ++i;
+      // A text set by a define (#define NAME "text") stands for that text where it is used.
+      std::istringstream directive(text.substr(begin, i - begin));
+      std::string hash, name, rest;
+      if (directive >> hash >> name && hash == "#define" && std::getline(directive >> std::ws, rest) &&
+          rest.size() >= 2 && rest[0] == '"') {
+        std::size_t close = rest.find('"', 1);
+        if (close != std::string::npos) textMacros[name] = rest.substr(1, close - 1);
+      }
       continue;
     }
     lineStart = false;
@@ -143,6 +154,11 @@ std::vector<Token> Tokenize(const std::string& text, std::vector<std::string>& e
       while (j < text.size() && IsWordChar(text[j])) ++j;
       t.kind = Kind::Word;
       t.text = text.substr(i, j - i);
+      auto macro = textMacros.find(t.text);
+      if (macro != textMacros.end()) {
+        t.kind = Kind::String;
+        t.text = macro->second;
+      }
       i = j;
     } else {
       t.kind = Kind::Punct;

@@ -33,6 +33,15 @@ TEST(RcScript, DecodesStringEscapesAndSkipsCommentsAndDirectives) {
   EXPECT_EQ(s.strings[1].text, "caf\xC3\xA9 //x");
 }
 
+TEST(RcScript, ReadsATextSetByADefine) {
+  Script s = Parse("STRINGTABLE\nBEGIN\n#ifndef TEXT_A\n#define TEXT_A \"1.01 03-05-2004\"  // default\n#endif\n"
+                   "  IDS_A TEXT_A\nEND\n",
+                   SampleIds());
+  ASSERT_TRUE(s.errors.empty()) << s.errors.front();
+  ASSERT_EQ(s.strings.size(), 1u);
+  EXPECT_EQ(s.strings[0].text, "1.01 03-05-2004");
+}
+
 TEST(RcScript, ReportsUnknownIdsAndUnterminatedBlocks) {
   EXPECT_FALSE(Parse("STRINGTABLE\nBEGIN\n IDS_MISSING \"x\"\nEND\n", SampleIds()).errors.empty());
   EXPECT_FALSE(Parse("STRINGTABLE\nBEGIN\n IDS_A \"x\"\n", SampleIds()).errors.empty());

@@ -32,6 +32,10 @@ Modes:
     /split/...        the page in two writes 300 ms apart, cut inside the first marker
     /big/...          10 MB of filler before the page
     /slow/...         a 48 KB page (12 pieces of 4096 bytes) over about 1.5 s
+    /trickle/...      announces 100 KB, then sends one byte every 250 ms for 15 s and hangs up
+    /delay/MS/...     the plain page after MS milliseconds
+    /page/NAME        a watched page: the bytes last set for NAME (a plain page before)
+    /setpage/NAME?T   sets NAME's bytes to T (percent-decoded, NUL bytes allowed); not recorded
 """
 
 import argparse
@@ -45,11 +49,12 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
 CONTROL_PATHS = ("/last", "/count", "/reset")
-MODES = ("status", "silent", "nul", "split", "big", "slow")
+MODES = ("status", "silent", "nul", "split", "big", "slow", "trickle", "delay", "page")
 BIG_FILLER_BYTES = 10 * 1024 * 1024
 
 records = []
 records_lock = threading.Lock()
+watched_pages = {}
 
 
 def form_fields(body):
@@ -174,6 +179,11 @@ class Handler(BaseHTTPRequestHandler):
         if path in CONTROL_PATHS:
             self.control(path)
             return
+        if path.startswith("/setpage/"):
+            with records_lock:
+                watched_pages[path[len("/setpage/"):]] = unquote_to_bytes(self.path.partition("?")[2])
+            self.send_page(200, b"ok", "text/plain")
+            return
         with records_lock:
             records.append((self.command, self.path, list(self.headers.items()), body))
 
@@ -189,6 +199,15 @@ class Handler(BaseHTTPRequestHandler):
             rest = "/" + rest
         if mode == "silent":
             self.wait_for_hang_up()
+            return
+        if mode == "delay":
+            milliseconds, _, rest = rest[1:].partition("/")
+            time.sleep(int(milliseconds) / 1000.0)
+            rest = "/" + rest
+        if mode == "page":
+            with records_lock:
+                page = watched_pages.get(rest[1:])
+            self.send_page(200, page if page is not None else plain_page(rest))
             return
 
         if rest == "/search":
@@ -208,6 +227,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_big(page)
         elif mode == "slow":
             self.send_slow()
+        elif mode == "trickle":
+            self.send_trickle()
         else:
             self.send_page(status, page)
 
@@ -281,10 +302,26 @@ class Handler(BaseHTTPRequestHandler):
             time.sleep(0.125)
 
 
+    def send_trickle(self):
+        # Never slow enough for a receive time-out, never done: only a deadline ends the read.
+        self.start(100 * 1024)
+        self.connection.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        deadline = time.time() + 15
+        try:
+            while time.time() < deadline:
+                self.wfile.write(b"t")
+                self.wfile.flush()
+                time.sleep(0.25)
+        except OSError:
+            pass
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port-file", required=True)
     args = parser.parse_args()
+    # A listen queue of 5 (the default) drops connections when a dozen clients connect at once.
+    ThreadingHTTPServer.request_queue_size = 128
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.daemon_threads = True
     temporary = args.port_file + ".tmp"

@@ -93,8 +93,8 @@ TEST(BuildDirectRequest, AnEmptyBodyIsAGetOfTheWholeAddress)
     EXPECT_TRUE(r.headers.empty());
     EXPECT_TRUE(r.body.empty());
     EXPECT_EQ(r.accessType, inet::kOpenTypeDirect);
-    // A GET hands other schemes to the platform as they stand.
-    EXPECT_EQ(Direct("ftp://files.example/a", "").verb, "GET");
+    // A GET of another scheme is no request at all.
+    EXPECT_EQ(DirectError("ftp://files.example/a", ""), inet::kErrorUnrecognizedScheme);
 }
 
 TEST(BuildDirectRequest, AFormPostGoesToHostPortAndPathWithoutTheQuery)
@@ -121,7 +121,8 @@ TEST(BuildDirectRequest, TheSchemeAloneDecidesTheSecureFlag)
         HttpRequest r = Direct(c.address, "x=1");
         EXPECT_EQ(r.secure, c.secure) << c.address;
         EXPECT_EQ(r.port, c.port) << c.address;
-        EXPECT_EQ(r.requestFlags, c.secure ? 0x04803000u : 0x04000000u) << c.address;
+        // Secure, but certificate errors are not ignored (neither 0x1000 nor 0x2000).
+        EXPECT_EQ(r.requestFlags, c.secure ? 0x04800000u : 0x04000000u) << c.address;
     }
 }
 

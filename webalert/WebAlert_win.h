@@ -1,0 +1,24 @@
+#pragma once
+// The page monitor as the rest of the program sees it (beside the entry points of
+// app/Subsystems_win.h): the watched pages and the check runs. All of it is called on the
+// user-interface thread.
+#include <windows.h>
+
+#include "webalert/MonitoredPageList.h"
+
+// The watched pages of this process.
+MonitoredPageList& WebAlertPages();
+// Rewrites section "WebAlertUrl" of the settings file from the list.
+void SaveWebAlertPages();
+
+// Starts a check of every page (page null) or of one page on a thread of its own. Refused
+// without a message while a run goes on.
+void StartPageCheck(HWND owner, PageId page);
+bool CheckRunning();
+// Asks the running check to stop after the page being fetched.
+void CancelPageCheck();
+// At shut-down: cancels the run and waits a moment for its end.
+void StopPageChecks();
+
+// Whether the interface speaks French (dates as DD/MM/YYYY).
+bool WebAlertFrench();
