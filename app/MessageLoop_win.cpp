@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "app/AppContext_win.h"
+#include "app/Subsystems_win.h"
 
 int RunMessageLoop()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND dialog = Windows().pretranslate;
-        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg))
+        if (dialog && IsWindow(dialog) && (LauncherTakesKey(dialog, msg) || IsDialogMessageA(dialog, &msg)))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

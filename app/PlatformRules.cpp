@@ -22,7 +22,7 @@ std::string FilterForDialog(std::string_view filter)
     return out;
 }
 
-ScreenPoint BottomRightPosition(int fullScreenWidth, int workAreaHeight, int width, int height)
+ScreenPoint BottomRightPosition(int workAreaRight, int workAreaBottom, int width, int height)
 {
-    return {fullScreenWidth - width, workAreaHeight - height};
+    return {workAreaRight - width, workAreaBottom - height};
 }

@@ -15,5 +15,5 @@ struct ScreenPoint {
     int x;
     int y;
 };
-// Bottom-right placement: x = full-screen width - window width, y = work-area height - height.
-ScreenPoint BottomRightPosition(int fullScreenWidth, int workAreaHeight, int width, int height);
+// Bottom-right placement: the window's lower right corner on the work area's.
+ScreenPoint BottomRightPosition(int workAreaRight, int workAreaBottom, int width, int height);

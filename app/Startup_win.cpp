@@ -90,11 +90,13 @@ bool RegisterMainClass(HINSTANCE instance)
     return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-void CreateTooltipWindow(HINSTANCE instance)
+void CreateTooltipWindow(HINSTANCE instance, HWND main)
 {
+    // Owned by the main window: a shell that gives every shown window without an owner a
+    // taskbar button (Wine's does, tool windows included) would show a blank one beside each tip.
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               nullptr, nullptr, instance, nullptr);
+                               main, nullptr, instance, nullptr);
     if (!tip)
         return;
     SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -116,7 +118,7 @@ bool CreateMainWindow(HINSTANCE instance, const char* commandLine)
         return false;
     Windows().main = main;
     SetWindowTextA(main, App().appTitle.c_str());
-    CreateTooltipWindow(instance);
+    CreateTooltipWindow(instance, main);
     RegisterStartupHotkeys();
     ShowWindow(main, show ? SW_SHOW : SW_HIDE);
     UpdateWindow(main);

@@ -15,6 +15,9 @@ INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 bool LauncherDockedAway();
 // Slides the docked launcher out of its edge.
 void SlideLauncherOut();
+// Keys of the launcher's messages that the dialog manager would get wrong, handled before it
+// sees them: Alt+Enter goes like Enter; Alt or F10 alone open no system menu. True when used.
+bool LauncherTakesKey(HWND launcher, const MSG& msg);
 // Fills the tray submenus "Go To Typed Url" and "Favorites".
 void AppendTypedAddressMenu(HMENU menu);
 void AppendFavoritesMenu(HMENU menu);

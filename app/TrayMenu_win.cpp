@@ -81,6 +81,40 @@ TrayMenu BuildTrayMenu(WPARAM selector)
     return menu;
 }
 
+namespace {
+
+// Hands the menu's set-up messages to the main window, which keeps the menu's state.
+LRESULT CALLBACK MenuKeyboardOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_INITMENUPOPUP || message == WM_MENUSELECT) {
+        if (HWND main = GetWindow(window, GW_OWNER))
+            return SendMessageA(main, message, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A one-pixel window under the menu's corner. A menu takes the keyboard only while its owner
+// is in the foreground, and the hidden main window cannot truly be: under Wine's X11 driver
+// only a shown window gets the keyboard from the X server, so a hidden owner left arrows,
+// letters and Escape with the taskbar. Owned by the main window, it has no taskbar button.
+HWND CreateMenuKeyboardOwner(HWND main, POINT at)
+{
+    static const char kClass[] = "QvTrayMenuOwner";
+    static const ATOM registered = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = MenuKeyboardOwnerProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kClass;
+        return RegisterClassA(&wc);
+    }();
+    if (!registered)
+        return nullptr;
+    return CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClass, "", WS_POPUP | WS_VISIBLE, at.x, at.y, 1, 1,
+                           main, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+} // namespace
+
 void ShowTrayMenu(HWND main, WPARAM selector)
 {
     TrayMenu menu = BuildTrayMenu(selector);
@@ -88,8 +122,18 @@ void ShowTrayMenu(HWND main, WPARAM selector)
         return;
     POINT at = {};
     GetCursorPos(&at);
-    // Without the foreground the menu would not close when the user clicks elsewhere.
-    SetForegroundWindow(main);
-    TrackPopupMenu(menu.popup, TPM_LEFTBUTTON, at.x, at.y, 0, main, nullptr);
+    HWND owner = CreateMenuKeyboardOwner(main, at);
+    if (!owner)
+        owner = main;
+    // Without the foreground the menu would not close when the user clicks elsewhere, nor
+    // hear the keyboard.
+    SetForegroundWindow(owner);
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenu(menu.popup, TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
+    // The message after the menu lets the system finish the menu's closing first.
     PostMessageA(main, WM_NULL, 0, 0);
+    if (owner != main)
+        DestroyWindow(owner);
+    if (command != 0)
+        PostMessageA(main, WM_COMMAND, command, 0);
 }

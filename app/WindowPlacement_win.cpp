@@ -40,7 +40,7 @@ RECT TrayRect()
             rect.top = rect.bottom - 30;
         return rect;
     }
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0);
+    rect = WorkAreaOf(nullptr);
     rect.left = rect.right - 150;
     rect.top = rect.bottom - 30;
     return rect;
@@ -82,13 +82,31 @@ bool ForceForeground(HWND window)
     return result;
 }
 
+RECT WorkAreaOf(HWND window)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)
+                              : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    RECT spi = {};
+    const bool haveSpi = SystemParametersInfoA(SPI_GETWORKAREA, 0, &spi, 0) != FALSE;
+    if (!monitor || !GetMonitorInfoA(monitor, &info))
+        return spi;
+    // Wine keeps the first work area a process reads from SystemParametersInfo, even after
+    // the taskbar has taken its strip, while the monitor's figure follows the taskbar; and a
+    // work area set through SystemParametersInfo shows only there. On the primary screen a
+    // window goes only where both say the screen is free; on Windows they are the same.
+    RECT both = {};
+    if ((info.dwFlags & MONITORINFOF_PRIMARY) && haveSpi && IntersectRect(&both, &info.rcWork, &spi))
+        return both;
+    return info.rcWork;
+}
+
 void PlaceBottomRight(HWND window)
 {
     RECT rect = {};
     GetWindowRect(window, &rect);
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    ScreenPoint at = BottomRightPosition(GetSystemMetrics(SM_CXFULLSCREEN), work.bottom - work.top,
-                                         rect.right - rect.left, rect.bottom - rect.top);
+    const RECT work = WorkAreaOf(window);
+    ScreenPoint at = BottomRightPosition(work.right, work.bottom, rect.right - rect.left, rect.bottom - rect.top);
     SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -13,5 +13,8 @@ void ShowFromTray(HWND window);
 // SetForegroundWindow with this thread's input attached to the foreground window's thread,
 // which lets a background program bring its window forward. Returns its result.
 bool ForceForeground(HWND window);
-// Moves the window to the bottom right of the screen, keeping its size and z-order.
+// The part of the window's screen that the taskbar and other desktop bars leave free, read
+// afresh (null: the primary screen).
+RECT WorkAreaOf(HWND window);
+// Moves the window to the bottom right of its screen's work area, keeping size and z-order.
 void PlaceBottomRight(HWND window);

@@ -40,11 +40,10 @@ DockedWindow* DockOf(HWND window)
     return reinterpret_cast<DockedWindow*>(data);
 }
 
-chrome::SlideMetrics Metrics()
+chrome::SlideMetrics Metrics(HWND window)
 {
     chrome::SlideMetrics m;
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = WorkAreaOf(window);
     m.workArea = {work.left, work.top, work.right, work.bottom};
     m.frameWidth = GetSystemMetrics(SM_CXFRAME);
     m.frameHeight = GetSystemMetrics(SM_CYFRAME);
@@ -167,7 +166,7 @@ void FollowWorkArea(HWND window, DockedWindow& dock)
 {
     if (dock.state.Phase() != chrome::DockPhase::Docked)
         return;
-    chrome::Point at = chrome::DockedPlace(dock.edge, WindowRectOf(window), Metrics());
+    chrome::Point at = chrome::DockedPlace(dock.edge, WindowRectOf(window), Metrics(window));
     SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
@@ -258,7 +257,7 @@ bool SlideAway(HWND window, bool keepFocus)
         return false;
     const chrome::DockEdge edge = chrome::EdgeFromCorner(dock->setup.edge ? dock->setup.edge() : Options().HideCorner);
     const chrome::Rect rect = WindowRectOf(window);
-    const chrome::Point to = chrome::DockedPlace(edge, rect, Metrics());
+    const chrome::Point to = chrome::DockedPlace(edge, rect, Metrics(window));
     if (!dock->state.BeginSlideAway(chrome::SlidePathBetween({rect.left, rect.top}, to)))
         return false;
     dock->edge = edge;
@@ -275,7 +274,7 @@ bool SlideBack(HWND window)
     if (!dock || dock->state.Phase() != chrome::DockPhase::Docked)
         return false;
     const chrome::Rect rect = WindowRectOf(window);
-    const chrome::Point to = chrome::ShownPlace(dock->edge, rect, Metrics());
+    const chrome::Point to = chrome::ShownPlace(dock->edge, rect, Metrics(window));
     if (!dock->state.BeginSlideBack(chrome::SlidePathBetween({rect.left, rect.top}, to)))
         return false;
     KillTimer(window, kHoverOpenTimer);
@@ -324,7 +323,7 @@ void SnapBack(HWND window)
         return;
     FinishSlide(window);
     KillTimer(window, kHoverOpenTimer);
-    const chrome::Point at = chrome::ShownPlace(dock->edge, WindowRectOf(window), Metrics());
+    const chrome::Point at = chrome::ShownPlace(dock->edge, WindowRectOf(window), Metrics(window));
     const bool topmost = dock->setup.onTop ? dock->setup.onTop() : dock->topmostBefore;
     dock->state.Reset();
     UINT flags = SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED;

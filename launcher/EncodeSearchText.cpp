@@ -11,30 +11,34 @@ void AppendPercentByte(std::string& out, unsigned char byte)
     out += kHex[byte >> 4];
     out += kHex[byte & 0x0F];
 }
+
+// The characters a query value may hold as they are (RFC 3986's unreserved set), less "-",
+// which engines of old read as "without" and so has always gone escaped.
+bool PassesAsTyped(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '_' || c == '~';
+}
 } // namespace
 
 std::string EncodeSearchText(std::string_view text)
 {
-    // Every replacement is of one character and no replacement holds a character that
-    // another one replaces, so one pass gives the same result as replacing step by step.
+    // One pass over the typed text: an escape written here is never read again, so a "%" the
+    // user typed and the "%" of an escape cannot be mistaken for each other.
     std::string trimmed = Trim(text);
     std::string out;
     out.reserve(trimmed.size() * 3);
     for (char c : trimmed) {
         unsigned char u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"': out += "%22"; break;
-        case '+': out += "%2B"; break;
-        case '-': out += "%2D"; break;
-        case ' ': out += '+'; break;
-        case '\'': out += "%27"; break;
-        default:
-            if (u < 0x80) {
-                out += c;
-            } else {
-                for (char b : Utf8Bytes(Cp1252ToUnicode(u)))
-                    AppendPercentByte(out, static_cast<unsigned char>(b));
-            }
+        if (PassesAsTyped(u)) {
+            out += c;
+        } else if (c == ' ') {
+            out += '+';
+        } else if (u < 0x80) {
+            AppendPercentByte(out, u);
+        } else {
+            for (char b : Utf8Bytes(Cp1252ToUnicode(u)))
+                AppendPercentByte(out, static_cast<unsigned char>(b));
         }
     }
     return out;

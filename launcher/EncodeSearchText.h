@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// Blanks at both ends removed; then double quote -> "%22", "+" -> "%2B", "-" -> "%2D",
-// blank -> "+", "'" -> "%27", and every character above 127 -> its UTF-8 bytes as "%XX"
-// (upper-case hex), read as Windows Latin-1. Everything else, "%", "&", "#", "?", "=" and "/"
-// included, passes unchanged: users type query operators on purpose.
+// Blanks at both ends removed; then, in one pass, a blank -> "+", letters, digits, ".", "_"
+// and "~" as they are, every other character as "%XX" (upper-case hex): a character above 127
+// as its UTF-8 bytes, read as Windows Latin-1. The engine thus receives exactly the text typed,
+// "&", "#", "%", "=", "?" and "/" included.
 std::string EncodeSearchText(std::string_view text);

@@ -51,6 +51,18 @@ bool ShowCloseNotice(HWND owner)
     return notice.RunModal(owner) == IDOK && notice.ticked;
 }
 
+void SaveLauncherLayout(LauncherWindow& launcher)
+{
+    const HWND dialog = launcher.Window();
+    OptionRecord& o = Options();
+    if (!LauncherIsDockedAway(dialog))
+        StoreLauncherPlace(o, launcher.HasTree(), WindowBox(dialog));
+    if (LauncherTree* tree = launcher.Tree())
+        tree->StoreExpandStates(o);
+    SaveOptions(o, Settings());
+    SaveLayout(o, Settings());
+}
+
 void CloseLauncherForGood(LauncherWindow& launcher)
 {
     if (launcher.closing)
@@ -63,14 +75,7 @@ void CloseLauncherForGood(LauncherWindow& launcher)
     if (Windows().pretranslate == dialog)
         Windows().pretranslate = nullptr;
 
-    OptionRecord& o = Options();
-    if (!LauncherIsDockedAway(dialog))
-        StoreLauncherPlace(o, launcher.HasTree(), WindowBox(dialog));
-    if (LauncherTree* tree = launcher.Tree())
-        tree->StoreExpandStates(o);
-    SaveOptions(o, Settings());
-    SaveLayout(o, Settings());
-
+    SaveLauncherLayout(launcher);
     ZoomLauncherToTray(dialog);
     ForgetLauncherDock(dialog);
     DestroyWindow(dialog);

@@ -12,7 +12,9 @@ void OnHideCommand(HWND dialog);
 // IDCANCEL: the notice "still running in the tray" when PreventClose asks for it, then closing
 // for good; with CloseButton the program ends.
 void OnCancel(HWND dialog);
-// Stores place, size and tree state, writes the settings, hides and destroys the window.
+// Stores place, size and tree state and writes the settings.
+void SaveLauncherLayout(LauncherWindow& launcher);
+// Saves the layout as above, then hides and destroys the window.
 void CloseLauncherForGood(LauncherWindow& launcher);
 
 // Dialog 159 over owner; true when "Do not show this message again." was ticked on OK.

@@ -71,8 +71,15 @@ void OnInit(HWND dialog)
 void OnDestroy(HWND dialog)
 {
     RemoveLauncherTooltips(dialog);
-    if (LauncherWindow* w = LauncherOf(dialog))
+    if (LauncherWindow* w = LauncherOf(dialog)) {
+        // Destroyed without closing: the program ends, and the main window takes its owned
+        // windows with it before it hears of its own end. The user's layout is kept all the same.
+        if (!w->closing) {
+            w->closing = true;
+            SaveLauncherLayout(*w);
+        }
         w->SetTree(nullptr);
+    }
     if (App().launcherWindow == dialog)
         App().launcherWindow = nullptr;
     if (Windows().pretranslate == dialog)

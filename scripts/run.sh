@@ -26,6 +26,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$wine" wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+bash "$root/scripts/wine-fonts.sh" "$WINEPREFIX"
+# Wine gives a named virtual desktop its taskbar (and so the notification area) only when asked.
+"$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops\Quorvane' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1 || true
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:42
   if [ ! -e /tmp/.X11-unix/X42 ]; then

@@ -47,7 +47,8 @@ protected:
         AddTip(Window(), IDC_TR_SEARCH, IDS_TIP_SEARCH_TRANSLATED);
         AddTip(Window(), IDCANCEL, IDS_TIP_CLOSE_WINDOW);
         AddTip(Window(), IDC_TR_ZOOM, IDS_TIP_ZOOM);
-        return true;
+        FocusAtStart(Window(), IDC_RESULTS_SOURCE);
+        return false;
     }
 
     void OnDestroy() override

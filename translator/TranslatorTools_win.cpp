@@ -78,6 +78,16 @@ void CopyEditText(HWND edit)
     SendMessageA(edit, WM_COPY, 0, 0);
 }
 
+void FocusAtStart(HWND dialog, int id)
+{
+    HWND edit = GetDlgItem(dialog, id);
+    if (!edit)
+        return;
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+}
+
 void SearchWithText(const std::string& text)
 {
     Perform(SearchText(text, FreshLaunchContext()).launches, ProgramExecutor());

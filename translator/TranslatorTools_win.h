@@ -23,6 +23,11 @@ void RemoveTips(HWND dialog, std::initializer_list<int> controls);
 // (an empty text copies nothing).
 void CopyEditText(HWND edit);
 
+// Gives an edit control the keyboard with the caret at the start of its text. The dialog
+// manager would select the whole text of the first field instead, and a read-only result
+// would open looking like something waiting to be replaced. The caller's WM_INITDIALOG
+// then returns FALSE.
+void FocusAtStart(HWND dialog, int id);
 // A search of text with the preferred engine, through the launcher's rules.
 void SearchWithText(const std::string& text);
 

@@ -6,6 +6,7 @@
 #include "app/WinHandles_win.h"
 #include "chrome/Skin_win.h"
 #include "resources/ResourceIds.h"
+#include "translator/TranslatorTools_win.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ protected:
         SetDlgItemTextA(Window(), IDC_ZOOM_TEXT, text_.c_str());
         SetDlgItemTextA(Window(), IDC_ZOOM_STATUS, LoadText(failed_ ? IDS_STATUS_ERROR : IDS_STATUS_OK).c_str());
         EnlargeText();
-        return true;
+        FocusAtStart(Window(), IDC_ZOOM_TEXT);
+        return false;
     }
 
     bool OnCommand(int id, int, HWND) override

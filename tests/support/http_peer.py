@@ -14,6 +14,8 @@ Control paths:
     /reset    forgets the recorded requests
 
 Pages, by path (an optional mode segment comes first):
+    /search           the query as a search engine reads it: one line "name=value" a field,
+                      form-decoded, as UTF-8 (text/plain)
     /translate_t      a result page shaped like Google's (form fields langpair, text)
     /babelfish/tr/    like Babel Fish's (lp, urltext)
     /voila            like Voila's (systran_lp, systran_text)
@@ -132,6 +134,16 @@ def service_page(path, body):
     return build(result).encode("cp1252", "replace")
 
 
+def search_page(query):
+    """What an engine gets out of a query string: each field decoded as a form value."""
+    lines = []
+    for part in query.split("&") if query else []:
+        name, _, value = part.partition("=")
+        decode = lambda t: unquote_to_bytes(t.replace("+", " "))
+        lines.append(decode(name) + b"=" + decode(value) + b"\n")
+    return b"".join(lines)
+
+
 def plain_page(path):
     return ("<html><head><title>Peer</title></head><body><p>Page %s from the peer.</p>"
             "</body></html>\n" % html.escape(path)).encode("cp1252", "replace")
@@ -199,6 +211,9 @@ class Handler(BaseHTTPRequestHandler):
             self.send_page(200, page if page is not None else plain_page(rest))
             return
 
+        if rest == "/search":
+            self.send_page(status, search_page(self.path.partition("?")[2]), "text/plain; charset=utf-8")
+            return
         page = service_page(rest, body)
         if page is None:
             page = plain_page(rest)

@@ -20,6 +20,14 @@
 
 namespace {
 
+// An edit control's selection as "start-end".
+std::string SelectionOf(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
+}
+
 using tt::Choose;
 using tt::Click;
 using tt::ItemString;
@@ -214,6 +222,10 @@ TEST_F(TranslatorWin, AllServicesDisableTheCacheAndAFailingOneIsAnErrorRowWithNo
             EXPECT_EQ(ItemString(results, IDC_RESULTS_COUNT), " 3 translates available");
             EXPECT_EQ(ItemString(results, IDC_RESULTS_SOURCE), "Hello");
             EXPECT_EQ(ItemString(results, IDC_RESULTS_PAIR), "English to French");
+            // The read-only fields open with the caret at the start, nothing selected.
+            EXPECT_EQ(GetFocus(), GetDlgItem(results, IDC_RESULTS_SOURCE));
+            EXPECT_EQ(SelectionOf(GetDlgItem(results, IDC_RESULTS_SOURCE)), "0-0");
+            EXPECT_EQ(SelectionOf(GetDlgItem(results, IDC_RESULTS_PAIR)), "0-0");
             // The last service failed: the history gets nothing.
             EXPECT_EQ(ReadSetting("SaveTrad", "Search1"), "<missing>");
             EXPECT_EQ(TranslationHistory().Size(), 0u);
@@ -343,6 +355,9 @@ TEST_F(TranslatorWin, SearchWithTheSelectedPartCopyAndZoom)
             EXPECT_EQ(ItemString(zoom, IDC_ZOOM_SERVICE), "Google");
             EXPECT_EQ(ItemString(zoom, IDC_ZOOM_TEXT), "google[en|fr] Hello world");
             EXPECT_EQ(ItemString(zoom, IDC_ZOOM_STATUS), "Ok");
+            EXPECT_EQ(GetFocus(), GetDlgItem(zoom, IDC_ZOOM_TEXT));
+            for (int id : {IDC_ZOOM_TEXT, IDC_ZOOM_SERVICE, IDC_ZOOM_STATUS})
+                EXPECT_EQ(SelectionOf(GetDlgItem(zoom, id)), "0-0") << id;
             Click(zoom, IDOK);
             return true;
         })
