@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "app/DialogTips_win.h"
+
 // A dialog item's text, at most maxChars characters.
 std::string ItemText(HWND dialog, int id, std::size_t maxChars);
 bool IsChecked(HWND dialog, int id);
@@ -14,10 +16,6 @@ void SetChecked(HWND dialog, int id, bool checked);
 // A string-table text used as a printf format with the arguments, cut at 1023 characters.
 std::string FormatText(UINT id, ...);
 
-// A tool of the shared tooltip window for a control of dialog, its text by string id; the
-// tools go again with RemoveTips when the dialog closes.
-void AddTip(HWND dialog, int control, UINT stringId);
-void RemoveTips(HWND dialog, std::initializer_list<int> controls);
 
 // Copies the whole text of an edit control to the clipboard through the control's own copy
 // (an empty text copies nothing).

@@ -6,6 +6,7 @@
 
 #include "app/AppContext_win.h"
 #include "app/Dialog_win.h"
+#include "app/DialogTips_win.h"
 #include "app/MessageBox_win.h"
 #include "app/ResourceLoader_win.h"
 #include "app/Subsystems_win.h"
@@ -36,34 +37,6 @@ void SetCheck(HWND dialog, int id, bool on)
 bool Checked(HWND dialog, int id)
 {
     return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void AddCloseTip(HWND dialog, int control, UINT stringId)
-{
-    HWND tip = Windows().tooltip;
-    HWND item = GetDlgItem(dialog, control);
-    if (!tip || !item)
-        return;
-    std::string text = LoadText(stringId);
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(item);
-    tool.lpszText = &text[0];
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void RemoveTip(HWND dialog, int control)
-{
-    HWND tip = Windows().tooltip;
-    if (!tip)
-        return;
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, control));
-    SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // ---- 174 ----
@@ -168,7 +141,7 @@ protected:
         SendDlgItemMessageA(w, IDC_NEWS_TEXT, EM_SETLIMITTEXT, 0, 0);
         SetDlgItemTextA(w, IDC_NEWS_TEXT, news_.text.c_str());
         SetCheck(w, IDC_NEWS_DONT_SHOW, showNews_ == 0);
-        AddCloseTip(w, IDOK, IDS_TIP_CLOSE_NEWS);
+        AddTip(w, IDOK, IDS_TIP_CLOSE_NEWS);
         HWND bar = GetDlgItem(w, IDC_UPD_PROGRESS);
         if (automatic_) {
             SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, kNewsSeconds));
@@ -211,7 +184,7 @@ private:
         HWND w = Window();
         KillTimer(w, kNewsTimer);
         showNews_ = Checked(w, IDC_NEWS_DONT_SHOW) ? 0 : 1;
-        RemoveTip(w, IDOK);
+        RemoveTips(w, {IDOK});
         if (automatic_)
             HideToTray(w);
         End(IDOK);
