@@ -23,32 +23,26 @@ class Handler(BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-    def answer(self, status, body):
+    def do_GET(self):
+        body, status, slow = "".join(p + "\n" for p in recorded).encode("latin-1"), 200, False
+        if self.path == "/reset":
+            recorded.clear()
+        elif self.path != "/requests":
+            recorded.append(self.path)
+            if self.path.startswith("/silent/") or self.path.rsplit("/", 1)[-1].startswith("silent-"):
+                time.sleep(600)
+                return
+            slow = self.path.startswith("/slow/")
+            root = os.path.realpath(self.root)
+            target = os.path.realpath(os.path.join(root, unquote(self.path[5 if slow else 0:], encoding="latin-1").lstrip("/")))
+            if target.startswith(root + os.sep) and os.path.isfile(target):
+                with open(target, "rb") as f:
+                    body = f.read()
+            else:
+                body, status = b"404 Not Found", 404
         self.send_response(status)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        return body
-
-    def do_GET(self):
-        if self.path in ("/requests", "/reset"):
-            body = "".join(p + "\n" for p in recorded).encode("latin-1")
-            if self.path == "/reset":
-                recorded.clear()
-            self.wfile.write(self.answer(200, body))
-            return
-        recorded.append(self.path)
-        if self.path.startswith("/silent/") or self.path.rsplit("/", 1)[-1].startswith("silent-"):
-            time.sleep(600)
-            return
-        slow = self.path.startswith("/slow/")
-        relative = unquote(self.path[5 if slow else 0:], encoding="latin-1").lstrip("/")
-        root = os.path.realpath(self.root)
-        target = os.path.realpath(os.path.join(root, relative))
-        if not target.startswith(root + os.sep) or not os.path.isfile(target):
-            self.wfile.write(self.answer(404, b"404 Not Found"))
-            return
-        with open(target, "rb") as f:
-            body = self.answer(200, f.read())
         piece = (len(body) + 9) // 10 if slow else len(body)
         try:
             for at in range(0, len(body), max(piece, 1)):
