@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # with-smtp-peer.sh COMMAND [ARGS...]
-# Runs COMMAND beside the loopback SMTP servers of smtp_peer.py (aiosmtpd and the faulty
-# ones) for as long as it runs. QV_SMTP_PORTS holds "name:port" pairs separated by blanks
-# ("smtp:40001 silent:40002 ..."), QV_SMTP_SPOOL the folder of the messages they kept, as a
-# Wine path (Z:\...). Wine hands both variables on to the program.
+# Runs COMMAND beside the loopback SMTP servers of smtp_peer.py. QV_SMTP_PORTS holds
+# "name:port" pairs separated by blanks, QV_SMTP_SPOOL the folder of the kept messages as a
+# Wine path (Z:\...).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/qvsmtp.XXXXXX)
@@ -15,16 +14,15 @@ for _ in $(seq 200); do
   kill -0 "$peer" 2>/dev/null || break
   sleep 0.05
 done
-if [ ! -s "$work/ports" ]; then
+if [ -s "$work/ports" ]; then
+  export QV_SMTP_PORTS=$(awk '{printf "%s:%s ", $1, $2}' "$work/ports")
+  export QV_SMTP_SPOOL="Z:$(echo "$work/spool" | tr / '\\')"
+  "$@"
+  rc=$?
+else
   echo "the SMTP peer did not start" >&2
-  kill "$peer" 2>/dev/null
-  rm -rf "$work"
-  exit 1
+  rc=1
 fi
-export QV_SMTP_PORTS=$(awk '{printf "%s%s:%s", (NR > 1 ? " " : ""), $1, $2}' "$work/ports")
-export QV_SMTP_SPOOL="Z:$(echo "$work/spool" | tr / '\\')"
-"$@"
-rc=$?
 kill "$peer" 2>/dev/null
 wait "$peer" 2>/dev/null
 rm -rf "$work"
