@@ -1,6 +1,6 @@
 // The mail on Win32, inside the program started in the test process: dialog 196 in both
 // languages with the default account from the registry, the change mail thread against
-// aiosmtpd on loopback (with-smtp-peer.sh), and the WinSock transport against faulty servers.
+// aiosmtpd on loopback (tests/support/smtp_peer.py), the WinSock transport against broken servers.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -18,6 +18,7 @@
 #include "app/Registry_win.h"
 #include "app/Subsystems_win.h"
 #include "mail/ChangeMail.h"
+#include "mail/DefaultAccount.h"
 #include "mail/SmtpClient.h"
 #include "mail/WinSockTransport_win.h"
 #include "resources/ResourceIds.h"

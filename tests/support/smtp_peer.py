@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
-"""SMTP servers on loopback for the mail tests: smtp_peer.py --port-file FILE --spool DIR
+"""smtp_peer.py COMMAND [ARGS...]: runs COMMAND beside SMTP servers on loopback.
 
 "smtp" is a real server (aiosmtpd, multi-line EHLO reply) that refuses recipients starting
-with "refuse" and keeps each message it accepts in DIR: N.eml as received (dots unstuffed),
+with "refuse" and keeps each message it accepts in a folder: N.eml as received (dots unstuffed),
 then N.env ("from A", one "to A" per accepted recipient). "rcpt550" and "data552" are the
 same server refusing every recipient or every message; the others play a broken server.
-Writes "NAME PORT" lines to FILE, then serves until its parent ends.
+COMMAND finds "name:port" pairs in QV_SMTP_PORTS (separated by blanks) and the folder, as a
+Wine path (Z:\\...), in QV_SMTP_SPOOL; Wine hands both on to Windows programs.
 """
 
-import argparse
 import asyncio
 import os
+import sys
+import tempfile
 
 from aiosmtpd.smtp import SMTP
 
@@ -56,26 +58,20 @@ async def broken(fault, reader, writer):
 
 
 async def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--port-file", required=True)
-    parser.add_argument("--spool", required=True)
-    args = parser.parse_args()
-    os.makedirs(args.spool, exist_ok=True)
-    loop = asyncio.get_running_loop()
-    servers = {}
-    for name in ("smtp", "rcpt550", "data552"):
-        servers[name] = await loop.create_server(
-            lambda n=name: SMTP(Handler(args.spool, n), hostname="peer"), "127.0.0.1", 0)
-    for fault in ("silent", "greet421", "longline", "middata"):
-        servers[fault] = await asyncio.start_server(lambda r, w, f=fault: broken(f, r, w), "127.0.0.1", 0)
-    with open(args.port_file + ".tmp", "w") as f:
-        f.writelines("%s %d\n" % (name, s.sockets[0].getsockname()[1]) for name, s in servers.items())
-    os.rename(args.port_file + ".tmp", args.port_file)
-    # Ends with the program that started it, even one that crashed before ending the peer.
-    parent = os.getppid()
-    while os.getppid() == parent:
-        await asyncio.sleep(0.5)
+    with tempfile.TemporaryDirectory(prefix="qvsmtp.") as spool:
+        loop = asyncio.get_running_loop()
+        servers = {}
+        for name in ("smtp", "rcpt550", "data552"):
+            servers[name] = await loop.create_server(
+                lambda n=name: SMTP(Handler(spool, n), hostname="peer"), "127.0.0.1", 0)
+        for fault in ("silent", "greet421", "longline", "middata"):
+            servers[fault] = await asyncio.start_server(lambda r, w, f=fault: broken(f, r, w), "127.0.0.1", 0)
+        os.environ["QV_SMTP_PORTS"] = " ".join(
+            "%s:%d" % (name, server.sockets[0].getsockname()[1]) for name, server in servers.items())
+        os.environ["QV_SMTP_SPOOL"] = "Z:" + spool.replace("/", "\\")
+        child = await asyncio.create_subprocess_exec(*sys.argv[1:])
+        return await child.wait()
 
 
 if __name__ == "__main__":
-    asyncio.run(main())
+    sys.exit(asyncio.run(main()))
