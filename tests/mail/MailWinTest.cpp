@@ -258,7 +258,7 @@ TEST(WinSockTransport, FaultyServersFailInTime)
     ASSERT_FALSE(Peer("smtp").empty()) << "no SMTP peer runs beside the test (QV_SMTP_PORTS)";
     const SmtpTimeouts timeouts{1500, 30000, 1500, 2500};
     // A message of more than one send's worth.
-    MailSettings settings{"", "me@here.org", "a@x.org;b@x.org", "", std::string(70000, 'm')};
+    MailSettings settings{"", "me@here.org", "a@x.org;b@x.org", "", std::string(70000, 'm'), false};
     struct {
         std::string server;
         bool sent;
