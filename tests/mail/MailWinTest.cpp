@@ -94,11 +94,6 @@ protected:
         ASSERT_TRUE(CountBeeps()) << "the program does not import MessageBeep";
         RegDeleteTreeA(HKEY_CURRENT_USER, kAccounts);
     }
-    void TearDown() override
-    {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kAccounts);
-        AppHarness::TearDown();
-    }
 
     bool StartWithMail(const char* language, const std::vector<std::string>& smtp)
     {
