@@ -63,10 +63,7 @@ void ScheduleTick(HWND owner, int atStart)
     state.lastCheckDate = o.WebAlertLastCheckDate;
     state.referenceMinute = o.ReferenceMinute;
     state.wasConnected = wasConnected;
-    SYSTEMTIME now = {};
-    GetLocalTime(&now);
-    const LocalTime local{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
-    const bool due = ScheduleTickDue(options, state, local, atStart != 0, [] { return IsConnected(); });
+    const bool due = ScheduleTickDue(options, state, LocalNow(), atStart != 0, [] { return IsConnected(); });
     wasConnected = state.wasConnected;
     if (!due)
         return;
