@@ -23,7 +23,14 @@ struct Recorder : CheckObserver {
         steps.push_back(page.name);
         cancel = cancel || taken == cancelAt;
     }
+    void StateChanged(PageId id, const MonitoredPage& page, bool) override
+    {
+        MonitoredPage now;   // what the user interface does on such news: look the page up again
+        lookedUp += list->CopyOf(id, now) ? now.name.size() + page.name.size() : 0;
+    }
     void PageChanged(PageId, const MonitoredPage& page) override { changed.push_back(page.name); }
+    const MonitoredPageList* list = nullptr;
+    std::size_t lookedUp = 0;
     int begun = -1, cancelAt = -1;
     std::atomic<bool> cancel{false};
     std::vector<std::string> steps, changed;
@@ -33,6 +40,7 @@ struct Pages {
     explicit Pages(int pages, int delayMs = 0)
     {
         fetcher.delay = std::chrono::milliseconds(delayMs);
+        recorder.list = &list;
         for (int i = 0; i < pages; ++i) {
             ids.push_back(list.Append(MonitoredPage("P" + std::to_string(i), "http://h/" + std::to_string(i))));
             fetcher.pages["http://h/" + std::to_string(i)] = "body " + std::to_string(i);
@@ -50,19 +58,6 @@ struct Pages {
     Recorder recorder;
 };
 
-TEST(CheckRun, OnePageAloneThenNothingLeftToCheck)
-{
-    Pages run(3);
-    EXPECT_EQ(run.Go(4, run.ids[1]).taken, 1);
-    EXPECT_EQ(run.fetcher.asked, std::vector<std::string>{"http://h/1"});
-    EXPECT_EQ(run.recorder.begun, 3);   // the range counts what a check of all would take up
-    EXPECT_EQ(run.Go(4, run.ids[1]).taken, 0);   // Modified now: not fetched again
-    run.list.Update(run.ids[0], [](MonitoredPage& p) { p.enabled = 0; });
-    run.list.Update(run.ids[2], [](MonitoredPage& p) { p.SetModified(1); });
-    EXPECT_TRUE(run.Go(4).nothingToCheck);
-    EXPECT_EQ(run.fetcher.asked.size(), 1u);
-}
-
 TEST(CheckRun, FetchesSideBySideButAppliesInOrder)
 {
     Pages run(40, 20);
@@ -76,15 +71,18 @@ TEST(CheckRun, FetchesSideBySideButAppliesInOrder)
         EXPECT_EQ(run.recorder.steps[i] + run.recorder.changed[i], "P" + std::to_string(i) + "P" + std::to_string(i));
 }
 
-TEST(CheckRun, WithoutWorkersTheRunFetchesItselfAndACancelStopsIt)
+TEST(CheckRun, OnePageAloneWithoutWorkersThenACancel)
 {
     struct NoThreads : WorkerThreads {
         bool Start(std::function<void()>) override { return false; }
         void JoinAll() override {}
     } none;
     Pages lone(3);
-    EXPECT_EQ(lone.Go(4, nullptr, &none).taken, 3);
-    EXPECT_EQ(lone.recorder.changed.size(), 3u);
+    EXPECT_EQ(lone.Go(4, lone.ids[1], &none).taken, 1);   // fetched by the run itself
+    EXPECT_EQ(lone.fetcher.asked, std::vector<std::string>{"http://h/1"});
+    EXPECT_EQ(lone.recorder.begun, 3);   // the range counts what a check of all would take up
+    EXPECT_EQ(lone.Go(4).taken, 2);      // P1 is Modified now
+    EXPECT_TRUE(lone.Go(4).nothingToCheck);
 
     // Cancelled while the fourth page is taken up: that one is applied, no later one.
     Pages run(10, 30);
@@ -127,80 +125,55 @@ TEST(CheckRun, ProviderFetchesWithAGetOnTheDirectRoad)
     EXPECT_EQ(provider.Fetch("http://h/p"), "");
 }
 
-struct Watcher : CheckObserver {
-    explicit Watcher(MonitoredPageList& l) : list(l) {}
-    void StateChanged(PageId id, const MonitoredPage& page, bool) override
-    {
-        // What the user interface does on such news: look the page up again.
-        MonitoredPage now;
-        names += list.CopyOf(id, now) ? now.name.size() : 0;
-        names += page.name.size();
-        ++changes;
-    }
-    MonitoredPageList& list;
-    std::size_t names = 0;
-    int changes = 0;
-};
-
-// No record may be read after it was freed, no field torn, and a page removed or edited
-// before its turn keeps what it has.
+// A run while the user adds, edits, marks and deletes pages: no record may be read after it was
+// freed, no field torn, and a page removed or edited before its turn keeps what it has.
 TEST(CheckRun, UserEditsWhileARunGoesOn)
 {
-    MonitoredPageList list;
-    MemoryPageFiles files;
-    PageFolders folders(files, "C:\\d\\");
-    FakePageFetcher fetcher;
-    fetcher.delay = std::chrono::milliseconds(3);
-    for (int i = 0; i < 400; ++i) {
-        if (i < 120)
-            list.Append(MonitoredPage("Page " + std::to_string(i), "http://h/" + std::to_string(i)));
-        fetcher.pages["http://h/" + std::to_string(i)] = "body of " + std::to_string(i);
-    }
-    std::atomic<bool> cancel{false}, running{true};
-    Watcher watcher(list);
+    Pages run(120, 3);
+    for (int i = 120; i < 400; ++i)
+        run.fetcher.pages["http://h/" + std::to_string(i)] = "new";
+    std::atomic<bool> running{true};
     CheckRunResult result;
-    std::thread run([&] {
-        result = RunChecks(list, folders, fetcher, CheckRunOptions{{}, nullptr, 6, nullptr}, watcher, cancel,
-                           [] { return LocalTime{2026, 12, 8, 18, 0}; });
+    std::thread checks([&] {
+        result = run.Go(6);
         running = false;
     });
-
     MemoryProfile profile;
     int round = 0;
     for (; running.load() && round < 400; ++round) {
-        const std::vector<PageId> ids = list.Ids();
-        list.Remove(ids[(round * 7) % ids.size()]);
-        list.Update(ids[(round * 3 + 1) % ids.size()], [&](MonitoredPage& p) {
+        const std::vector<PageId> ids = run.list.Ids();
+        run.list.Remove(ids[(round * 7) % ids.size()]);
+        run.list.Update(ids[(round * 3 + 1) % ids.size()], [&](MonitoredPage& p) {
             p.name = "Renamed " + std::to_string(round);
             p.urlString = "http://h/" + std::to_string(round);
         });
-        list.Update(ids[(round * 5 + 2) % ids.size()], [](MonitoredPage& p) { p.SetModified(0); });
-        list.Append(MonitoredPage("Added " + std::to_string(round), "http://h/" + std::to_string(round)));
+        run.list.Update(ids[(round * 5 + 2) % ids.size()], [](MonitoredPage& p) { p.SetModified(0); });
+        run.list.Append(MonitoredPage("Added " + std::to_string(round), "http://h/" + std::to_string(round)));
         if (round % 50 == 49) {   // a reload replaces the whole list
-            list.Save(profile);
-            list.Load(profile);
+            run.list.Save(profile);
+            run.list.Load(profile);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    run.join();
+    checks.join();
     EXPECT_GT(result.taken, 0);
-    EXPECT_GT(watcher.changes, 0);
+    EXPECT_GT(run.recorder.lookedUp, 0u);
     EXPECT_GT(round, 10);
     // Every page the run marked changed (and not renamed since) has its stored copy.
-    for (const MonitoredPage& page : list.Copies())
+    for (const MonitoredPage& page : run.list.Copies())
         if ((page.state & kPageChangedThisRun) && page.name.rfind("Renamed", 0) != 0) {
-            EXPECT_NE(files.At("C:\\d\\" + page.name + "\\url.html"), "<none>") << page.name;
+            EXPECT_NE(run.files.At("C:\\d\\" + page.name + "\\url.html"), "<none>") << page.name;
             EXPECT_EQ(page.changeCount, 1) << page.name;
         }
 
     // A second run may be cancelled from the other thread at any time.
     std::thread second([&] {
-        for (const PageId id : list.Ids())
-            list.Update(id, [](MonitoredPage& p) { p.SetModified(0); });
-        RunChecks(list, folders, fetcher, {}, watcher, cancel, [] { return LocalTime{}; });
+        for (const PageId id : run.list.Ids())
+            run.list.Update(id, [](MonitoredPage& p) { p.SetModified(0); });
+        run.Go(8);
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    cancel = true;
+    run.recorder.cancel = true;
     second.join();
 }
 

@@ -33,12 +33,7 @@ TEST(MonitoredPageRecord, RoundTripDamagedLinesAndLimits)
     const std::string prices = "Prices|\"http://shop.example/p?a=1%7Cb=2\"|Current page|1|80|1|1|20260305|09:07|12";
     EXPECT_EQ(profile.ReadString("WebAlertUrl", "WebAlertUrl2", "", 4096), prices);
 
-    struct Case {
-        std::string line, name, link;
-        int enabled, state;
-        std::string date;
-        int count;
-    };
+    struct Case { std::string line, name, link; int enabled, state; std::string date; int count; };
     const std::string x5000(5000, 'x');
     const Case cases[] = {
         {prices, "Prices", "http://shop.example/p?a=1%7Cb=2", 1, kPageUpdated | kPageModified, "20260305", 12},
@@ -99,8 +94,8 @@ TEST(PageFolder, UnsafeNamesTouchNothingAndCopiesRotateAndMove)
     const std::string fits(259 - data.size() - 14, 'n'), tooLong = fits + "n";
     for (const char* name : {"News", "caf\xe9", "CONSOLE", "COM", fits.c_str()})
         EXPECT_TRUE(IsSafeFolderName(data, name)) << name;
-    for (const char* name : {"", ".", "..", "CON", "con", "NUL.txt", "Com1", "LPT9", "a\\..\\b", "../x", "c:x",
-                                    "a\"b", "tab\tname", "end.", "end ", tooLong.c_str()})
+    for (const char* name : {"", ".", "..", "CON", "con", "NUL.txt", "Com1", "LPT9", "a\\..\\b", "../x", "c:x", "a\"b",
+                             "tab\tname", "end.", "end ", tooLong.c_str()})
         EXPECT_TRUE(PageFolderPath(data, name).empty()) << name;
     EXPECT_EQ(CleanPageName("  a/b\\c=d x:y.z<1>2+3*4|5?6 "), "a-b-c-d x y z 1 2 3 4 5 6");
 
@@ -127,8 +122,6 @@ TEST(PageFolder, UnsafeNamesTouchNothingAndCopiesRotateAndMove)
     EXPECT_FALSE(folders.RenamePageFolder("P", "Q"));
     EXPECT_TRUE(folders.RenamePageFolder("P", "R"));
     EXPECT_EQ(files.At(data + "R\\url.html") + files.At(data + "R\\urBackup.html"), "twoone");
-    folders.DeletePageFiles("R");
-    EXPECT_EQ(files.files.size() + files.folders.size(), 1u);   // folder Q
 }
 
 TEST(CheckSchedule, ModesStartAsTheTableSays)
@@ -143,22 +136,18 @@ TEST(CheckSchedule, ModesStartAsTheTableSays)
     const Case cases[] = {
         {0, 30, "", 600, {2026, 5, 1, 10, 30}, true, false, false, false, false},
         {1, 30, "20260501", 0, {2026, 5, 1, 10, 0}, true, false, false, false, true},
-        {1, 30, "", 0, {2026, 5, 1, 10, 0}, false, false, false, false, false},
         {2, 30, "", 600, {2026, 5, 1, 10, 30}, false, false, false, false, true},
         {2, 30, "", 600, {2026, 5, 1, 10, 31}, false, false, false, false, false},
         {2, 30, "", 23 * 60 + 45, {2026, 5, 2, 23, 15}, false, false, false, false, true},   // 23:45 -> 23:15
         {2, 30, "", 23 * 60 + 45, {2026, 5, 2, 0, 15}, false, false, false, false, false},
         {2, 0, "", 600, {2026, 5, 1, 10, 2}, false, false, false, false, true},    // 0 minutes means 2
-        {2, 500, "", 600, {2026, 5, 1, 11, 0}, false, false, false, false, true},  // 500 means 60
         {3, 2, "", 600, {2026, 5, 1, 12, 0}, false, false, false, false, true},
         {3, 0, "", 600, {2026, 5, 1, 11, 0}, false, false, false, false, true},    // 0 hours means 1
         {4, 30, "20260501", 0, {2026, 5, 1, 23, 59}, false, false, false, false, false},
         {4, 30, "20251231", 0, {2026, 1, 1, 0, 0}, false, false, false, false, true},
         {5, 30, "20260425", 0, {2026, 5, 1, 9, 0}, false, false, false, false, false},
-        {5, 30, "", 0, {2026, 5, 1, 9, 0}, false, false, false, false, true},
         {6, 30, "20260201", 0, {2026, 3, 2, 9, 0}, false, false, false, false, false},   // 29 days
         {6, 30, "20260201", 0, {2026, 3, 3, 9, 0}, false, false, false, false, true},    // 30 days
-        {6, 30, "garbage", 0, {2026, 3, 3, 9, 0}, false, false, false, false, true},
         {9, 30, "", 0, {2026, 3, 3, 9, 0}, false, false, false, false, false},
         {0, 30, "", 0, {2026, 3, 3, 9, 0}, false, true, false, true, true},     // comes online
         {0, 30, "", 0, {2026, 3, 3, 9, 0}, false, true, true, true, false},     // was online before
@@ -188,7 +177,7 @@ TEST(PageComparison, StrictSizeAndScriptRules)
     const std::string nul1("<p>A\0B</p>", 10), nul2("<p>A\0C</p>", 10);
     const std::string scripted = "<p>x</p><SCRIPT>var t=1;</script><p>y</p>";
     const std::string rescripted = "<p>x</p><script src=a>var t=2;</Script><p>y</p>";
-    const std::string s1000(1000, 'a'), s936(936, 'b'), s935(935, 'b'), s1064(1064, 'b'), s1065(1065, 'b');
+    const std::string s1000(1000, 'a'), s936(936, 'b'), s935(935, 'b'), s1065(1065, 'b');
     struct Case {
         CompareOptions options;
         std::string fetched;
@@ -200,20 +189,17 @@ TEST(PageComparison, StrictSizeAndScriptRules)
         {{true, false, true, 64}, "", &same, V::NoContent},
         {{false, false, false, 0}, "x", nullptr, V::Changed},
         {{true, false, true, 64}, same, &same, V::Equal},
-        {{true, false, true, 5000}, other, &same, V::Changed},
         {{true, false, false, 0}, nul2, &nul1, V::Changed},                          // past a NUL byte
         {{true, false, false, 0}, nul1 + std::string(1, '\0'), &nul1, V::Changed},
         {{true, false, false, 0}, nul1, &nul1, V::Equal},
         {{true, false, false, 0}, rescripted, &scripted, V::Changed},
         {{true, true, false, 0}, rescripted, &scripted, V::Equal},
         {{false, false, true, 64}, s936, &s1000, V::Unchanged},
-        {{false, false, true, 64}, s1064, &s1000, V::Unchanged},
         {{false, false, true, 64}, s935, &s1000, V::Changed},
         {{false, false, true, 64}, s1065, &s1000, V::Changed},
         {{false, false, true, 0}, other, &same, V::Unchanged},
         {{false, false, true, -5}, other + "x", &same, V::Changed},
         {{false, true, true, 0}, rescripted, &scripted, V::Unchanged},
-        {{false, false, false, 0}, s935, &s1000, V::Unchanged},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ComparePage(c.options, c.fetched, c.stored), c.verdict) << "case " << (&c - cases);

@@ -28,11 +28,9 @@ std::string Link(const std::string& page) { return wt::HttpPeer::Url("/page/" + 
 void ServePage(const std::string& name, const std::string& bytes)
 {
     std::string query;
-    for (unsigned char c : bytes) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%%%02X", c);
-        query += hex;
-    }
+    char hex[4];
+    for (unsigned char c : bytes)
+        query += (std::snprintf(hex, sizeof hex, "%%%02X", c), hex);
     ASSERT_NE(wt::HttpPeer::RawGet("/setpage/" + name + "?" + query).find("ok"), std::string::npos);
 }
 
