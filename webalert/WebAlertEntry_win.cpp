@@ -53,8 +53,6 @@ void StopWebAlertChecks()
 void ScheduleTick(HWND owner, int atStart)
 {
     OptionRecord& o = Options();
-    if (o.WebAlertLastCheckDate.empty())
-        o.WebAlertLastCheckDate = Settings().ReadString("Options", "WebAlertLastCheckDate", "", 63);
     ScheduleOptions options;
     options.mode = o.WebAlertFreq;
     options.interval = o.WebAlertFreqVal;
