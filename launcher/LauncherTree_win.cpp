@@ -225,16 +225,6 @@ void LauncherTree::SetBold(HTREEITEM item, bool bold)
     TreeView_SetItemState(tree_, item, bold ? TVIS_BOLD : 0, TVIS_BOLD);
 }
 
-HTREEITEM LauncherTree::ItemOfPage(const void* page) const
-{
-    HTREEITEM root = Root(kTreeGroupWebAlert);
-    for (HTREEITEM child = root ? TreeView_GetChild(tree_, root) : nullptr; child;
-         child = TreeView_GetNextSibling(tree_, child))
-        if (RecordOf(child) == page)
-            return child;
-    return nullptr;
-}
-
 bool LauncherTree::Expanded(HTREEITEM item) const
 {
     return item && (TreeView_GetItemState(tree_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
@@ -378,6 +368,6 @@ void ShowMonitoredPageMark(const void* page, bool unread)
     LauncherTree* tree = launcher ? launcher->Tree() : nullptr;
     if (!tree)
         return;
-    if (HTREEITEM item = tree->ItemOfPage(page))
+    if (HTREEITEM item = tree->ChildWith(kTreeGroupWebAlert, page))
         tree->SetBold(item, unread);
 }

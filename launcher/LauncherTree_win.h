@@ -45,8 +45,6 @@ public:
     HTREEITEM ItemAt(POINT screen, UINT hitParts) const;
     bool IsBold(HTREEITEM item) const;
     void SetBold(HTREEITEM item, bool bold);
-    // The item of a monitored page; null when it has none.
-    HTREEITEM ItemOfPage(const void* page) const;
 
     // The expand state of each root into its TVExpand option. A root without items cannot
     // show itself expanded; its option keeps what it held.
