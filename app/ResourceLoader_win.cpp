@@ -64,6 +64,11 @@ HMENU LoadMenuInLanguage(UINT id)
     return menu ? LoadMenuIndirectA(menu) : nullptr;
 }
 
+const DLGTEMPLATE* DialogTemplateInLanguage(UINT id)
+{
+    return static_cast<const DLGTEMPLATE*>(FindInLanguage(RT_DIALOG, MAKEINTRESOURCEA(id), nullptr));
+}
+
 INT_PTR DialogBoxInLanguage(UINT id, HWND owner, DLGPROC proc, LPARAM param)
 {
     const void* dialog = FindInLanguage(RT_DIALOG, MAKEINTRESOURCEA(id), nullptr);

@@ -22,6 +22,8 @@ HMENU LoadMenuInLanguage(UINT id);
 // Dialog boxes from the template of the interface language.
 INT_PTR DialogBoxInLanguage(UINT id, HWND owner, DLGPROC proc, LPARAM param);
 HWND CreateDialogInLanguage(UINT id, HWND owner, DLGPROC proc, LPARAM param);
+// The dialog template itself (for property pages); null when missing.
+const DLGTEMPLATE* DialogTemplateInLanguage(UINT id);
 
 // The module whose resources are used (the program itself).
 HINSTANCE ResourceModule();

@@ -3,6 +3,8 @@
 // its subsystem's folder (file *Entry_win.cpp or the subsystem's own files).
 #include <windows.h>
 
+#include <string>
+
 #include "mail/ChangeNotice.h"
 
 // ---- launcher/ ----
@@ -64,11 +66,16 @@ void OpenMiniBrowserHome();
 // one. cacheFlag 1 marks a search result, which may come from the cache.
 void ShowInMiniBrowser(const char* address, int cacheFlag);
 bool MiniBrowserExists();
+// The address the mini browser shows; empty while there is none.
+std::string MiniBrowserCurrentAddress();
+// Opens address in a new mini browser window (the monitor window's Ctrl+Enter).
+void ShowInNewMiniBrowser(const char* address);
 // Restores the mini browser if minimised and brings it to the front.
 void BringMiniBrowserToFront();
 
 // ---- options/ ----
-void OpenOptionsSheet(HWND owner);
+// Runs the options sheet modally; page 0 to 3 is the one shown first.
+void OpenOptionsSheet(HWND owner, int startPage = 0);
 
 // ---- update/ ----
 void LoadUpdateSettings();

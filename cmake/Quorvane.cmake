@@ -115,7 +115,8 @@ function(qv_wine_test name)
     if(A_HTTP_PEER)
       set(peer ${CMAKE_SOURCE_DIR}/tests/support/with-http-peer.sh)
     elseif(A_SMTP_PEER)
-      set(peer ${CMAKE_SOURCE_DIR}/tests/support/with-smtp-peer.sh)
+      # Debian's interpreter, which has aiosmtpd; "python3" on the path may be another.
+      set(peer /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/support/smtp_peer.py)
     endif()
     add_test(NAME ${name}
       COMMAND ${peer} ${CMAKE_SOURCE_DIR}/tests/support/wine-run.sh

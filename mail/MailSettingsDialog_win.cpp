@@ -42,9 +42,9 @@ std::string OneLine(std::string text)
     return out;
 }
 
-// Fills the dialog from the default account; 1 when every value was found. The fields keep
-// their texts from the first value missing on.
-int DetectDefaultAccount(HWND dialog)
+// Fills the dialog from the default account. The fields keep their texts from the first value
+// missing on.
+void DetectDefaultAccount(HWND dialog)
 {
     DefaultAccount account = ReadDefaultAccount([](const std::string& key, const char* name, std::string& out) {
         return RegReadString(HKEY_CURRENT_USER, key.c_str(), name, out);
@@ -52,10 +52,9 @@ int DetectDefaultAccount(HWND dialog)
     if (!account.server.empty())
         SetDlgItemTextA(dialog, IDC_SMTP_SERVER, account.server.c_str());
     if (!account.complete)
-        return 0;
+        return;
     SetDlgItemTextA(dialog, IDC_SMTP_SENDER, account.address.c_str());
     SetDlgItemTextA(dialog, IDC_SMTP_TO, account.address.c_str());
-    return 1;
 }
 
 class SmtpParametersDialog : public Dialog {

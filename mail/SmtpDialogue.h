@@ -18,7 +18,6 @@ public:
     void Mail(const std::string& sender, const std::vector<std::string>& recipients, const std::string& dataStream);
     void Quit();
 
-    Step CurrentStep() const { return step_; }
     bool Waiting() const { return step_ != Step::Idle && step_ != Step::Done && step_ != Step::Failed; }
     // What to send before waiting; empty while the greeting is awaited.
     const std::string& Command() const { return command_; }
@@ -30,7 +29,6 @@ public:
     // The connection failed or a reply did not come in time.
     void OnFailure();
 
-    int AcceptedRecipients() const { return accepted_; }
     // The last reply, for the diagnostics.
     const SmtpReply& LastReply() const { return last_; }
 

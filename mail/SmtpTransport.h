@@ -1,7 +1,6 @@
 #pragma once
 // The SMTP client's road to its server: one TCP connection at a time, every wait bounded.
-// The program uses WinSock (WinSockTransport_win); the native tests use POSIX sockets and
-// scripted fakes.
+// The program uses WinSock (WinSockTransport_win); the native tests a scripted fake.
 #include <cstddef>
 #include <string>
 

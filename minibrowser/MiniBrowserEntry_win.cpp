@@ -12,6 +12,7 @@ bool CreateMiniBrowserFrame() { return true; }
 void DestroyMiniBrowserWindows() {}
 
 bool MiniBrowserExists() { return false; }
+std::string MiniBrowserCurrentAddress() { return std::string(); }
 void BringMiniBrowserToFront() {}
 
 void ShowInMiniBrowser(const char* address, int)
@@ -23,4 +24,9 @@ void ShowInMiniBrowser(const char* address, int)
 void OpenMiniBrowserHome()
 {
     Perform(OpenMiniBrowserHome(FreshLaunchContext(), MiniBrowserExists()), ProgramExecutor());
+}
+
+void ShowInNewMiniBrowser(const char* address)
+{
+    ShowInMiniBrowser(address, 0);
 }

@@ -1,4 +1,4 @@
 // The options sheet's entry point; the sheet is built by its own issue.
 #include "app/Subsystems_win.h"
 
-void OpenOptionsSheet(HWND) {}
+void OpenOptionsSheet(HWND, int) {}

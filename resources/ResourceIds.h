@@ -413,6 +413,22 @@
 #define IDC_NEWS_DONT_SHOW      1003
 // ==== end of auto-update ====
 
+// ==== Monitor window (webalert/) ====
+
+// ==== end of monitor window ====
+
+// ==== Link dialogs and WebAlert options page (webalert/) ====
+
+// ==== end of link dialogs ====
+
+// ==== Comparison window (webalert/) ====
+
+// ==== end of comparison window ====
+
+// ==== Options sheet (options/) ====
+
+// ==== end of options sheet ====
+
 // ==== Launcher, translator and application core: later additions ====
 
 // ==== end of later additions ====

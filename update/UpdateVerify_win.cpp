@@ -11,62 +11,30 @@
 
 namespace {
 
-class Provider {
-public:
-    Provider()
-    {
-        if (!CryptAcquireContextA(&handle_, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT | CRYPT_SILENT))
-            handle_ = 0;
-    }
-    ~Provider()
-    {
-        if (handle_)
-            CryptReleaseContext(handle_, 0);
-    }
-    Provider(const Provider&) = delete;
-    Provider& operator=(const Provider&) = delete;
-    HCRYPTPROV Get() const { return handle_; }
+struct ReleaseContextFn { void operator()(HCRYPTPROV h) const { CryptReleaseContext(h, 0); } };
+struct DestroyHashFn { void operator()(HCRYPTHASH h) const { CryptDestroyHash(h); } };
+struct DestroyKeyFn { void operator()(HCRYPTKEY h) const { CryptDestroyKey(h); } };
+using Provider = UniqueWin<HCRYPTPROV, ReleaseContextFn>;
+using Hash = UniqueWin<HCRYPTHASH, DestroyHashFn>;
+using Key = UniqueWin<HCRYPTKEY, DestroyKeyFn>;
 
-private:
-    HCRYPTPROV handle_ = 0;
-};
+// Null when no provider of RSA signatures and SHA-256 is available.
+Provider OpenProvider()
+{
+    Provider provider;
+    if (!CryptAcquireContextA(provider.Put(), nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT | CRYPT_SILENT))
+        provider.Release();
+    return provider;
+}
 
-class Hash {
-public:
-    explicit Hash(HCRYPTPROV provider)
-    {
-        if (!provider || !CryptCreateHash(provider, CALG_SHA_256, 0, 0, &handle_))
-            handle_ = 0;
-    }
-    ~Hash()
-    {
-        if (handle_)
-            CryptDestroyHash(handle_);
-    }
-    Hash(const Hash&) = delete;
-    Hash& operator=(const Hash&) = delete;
-    HCRYPTHASH Get() const { return handle_; }
-
-private:
-    HCRYPTHASH handle_ = 0;
-};
-
-class Key {
-public:
-    ~Key()
-    {
-        if (handle_)
-            CryptDestroyKey(handle_);
-    }
-    Key() = default;
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    HCRYPTKEY* Put() { return &handle_; }
-    HCRYPTKEY Get() const { return handle_; }
-
-private:
-    HCRYPTKEY handle_ = 0;
-};
+// Null without a provider or when the hash cannot be made.
+Hash OpenHash(HCRYPTPROV provider)
+{
+    Hash hash;
+    if (!provider || !CryptCreateHash(provider, CALG_SHA_256, 0, 0, hash.Put()))
+        hash.Release();
+    return hash;
+}
 
 // Feeds the whole file to the hash; false when it cannot be read.
 bool HashFile(HCRYPTHASH hash, const std::string& path)
@@ -126,14 +94,14 @@ bool VerifyDetachedSignature(const std::string& path, const std::string& signatu
         return false;
     // OpenSSL writes the signature big-endian; CryptoAPI reads it little-endian.
     std::reverse(signature.begin(), signature.end());
-    Provider provider;
-    if (!provider.Get())
+    Provider provider = OpenProvider();
+    if (!provider)
         return false;
     Key key;
     if (!ImportBuiltInKey(provider.Get(), key))
         return false;
-    Hash hash(provider.Get());
-    if (!hash.Get() || !HashFile(hash.Get(), path))
+    Hash hash = OpenHash(provider.Get());
+    if (!hash || !HashFile(hash.Get(), path))
         return false;
     return CryptVerifySignatureA(hash.Get(), signature.data(), static_cast<DWORD>(signature.size()), key.Get(),
                                  nullptr, 0) != FALSE;
@@ -141,9 +109,9 @@ bool VerifyDetachedSignature(const std::string& path, const std::string& signatu
 
 bool FileSha256(const std::string& path, std::vector<unsigned char>& digest)
 {
-    Provider provider;
-    Hash hash(provider.Get());
-    if (!hash.Get() || !HashFile(hash.Get(), path))
+    Provider provider = OpenProvider();
+    Hash hash = OpenHash(provider.Get());
+    if (!hash || !HashFile(hash.Get(), path))
         return false;
     digest.assign(32, 0);
     DWORD size = static_cast<DWORD>(digest.size());

@@ -125,13 +125,6 @@ TransportFactory& MonitorTransports()
     return *transports;
 }
 
-LocalTime LocalNow()
-{
-    SYSTEMTIME now = {};
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
-}
-
 // Hears the run (on the thread that runs it) and passes the news on by posted messages.
 class RunObserver : public CheckObserver {
 public:
@@ -305,6 +298,13 @@ void DropPendingNotices(HWND notifier)
 }
 
 } // namespace
+
+LocalTime LocalNow()
+{
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
 
 void CreateCheckNotifier()
 {

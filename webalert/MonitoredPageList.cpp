@@ -1,7 +1,6 @@
 #include "webalert/MonitoredPageList.h"
 
 #include "app/Profile.h"
-#include "app/TextUtil.h"
 
 const char* const kWebAlertSection = "WebAlertUrl";
 
@@ -64,30 +63,27 @@ bool MonitoredPageList::CopyAt(std::size_t index, MonitoredPage& page, PageId* i
     return true;
 }
 
-bool MonitoredPageList::CopyOf(PageId id, MonitoredPage& page) const
+std::shared_ptr<MonitoredPage> MonitoredPageList::Find(PageId id) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (const auto& held : pages_)
-        if (held.get() == id) {
-            page = *held;
-            return true;
-        }
-    return false;
-}
-
-std::shared_ptr<MonitoredPage> MonitoredPageList::Hold(PageId id) const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
     for (const auto& held : pages_)
         if (held.get() == id)
             return held;
     return nullptr;
 }
 
-std::shared_ptr<MonitoredPage> MonitoredPageList::HoldAt(std::size_t index) const
+bool MonitoredPageList::CopyOf(PageId id, MonitoredPage& page) const
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    return index < pages_.size() ? pages_[index] : nullptr;
+    const auto held = Find(id);
+    if (held)
+        page = *held;
+    return held != nullptr;
+}
+
+std::shared_ptr<MonitoredPage> MonitoredPageList::Hold(PageId id) const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return Find(id);
 }
 
 PageId MonitoredPageList::Append(const MonitoredPage& page)
@@ -111,40 +107,19 @@ bool MonitoredPageList::Remove(PageId id)
     return false;
 }
 
-void MonitoredPageList::Clear()
-{
-    std::vector<std::shared_ptr<MonitoredPage>> old;
-    std::lock_guard<std::mutex> lock(mutex_);
-    pages_.swap(old);
-}
-
 bool MonitoredPageList::Update(PageId id, const std::function<void(MonitoredPage&)>& change)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (const auto& held : pages_)
-        if (held.get() == id) {
-            change(*held);
-            return true;
-        }
-    return false;
+    const auto held = Find(id);
+    if (held)
+        change(*held);
+    return held != nullptr;
 }
 
 bool MonitoredPageList::Contains(PageId id) const
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (const auto& held : pages_)
-        if (held.get() == id)
-            return true;
-    return false;
-}
-
-bool MonitoredPageList::NameTaken(const std::string& name) const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (const auto& page : pages_)
-        if (EqualsNoCase(page->name, name))
-            return true;
-    return false;
+    return Find(id) != nullptr;
 }
 
 int MonitoredPageList::CountEnabledWithState() const
@@ -153,16 +128,6 @@ int MonitoredPageList::CountEnabledWithState() const
     int count = 0;
     for (const auto& page : pages_)
         if (page->enabled && page->state != 0)
-            ++count;
-    return count;
-}
-
-int MonitoredPageList::CountCheckable() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    int count = 0;
-    for (const auto& page : pages_)
-        if (page->enabled && !page->Modified())
             ++count;
     return count;
 }

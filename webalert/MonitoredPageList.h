@@ -41,25 +41,22 @@ public:
     bool CopyOf(PageId id, MonitoredPage& page) const;
     // The record with that identity and the list's hold on it (null when not in the list).
     std::shared_ptr<MonitoredPage> Hold(PageId id) const;
-    std::shared_ptr<MonitoredPage> HoldAt(std::size_t index) const;
 
     // Appends a copy; returns its identity.
     PageId Append(const MonitoredPage& page);
     // Takes the record out of the list; false when it was not there.
     bool Remove(PageId id);
-    void Clear();
     // Runs change on the record under the lock; false when the record is not in the list.
     bool Update(PageId id, const std::function<void(MonitoredPage&)>& change);
     bool Contains(PageId id) const;
 
-    // Whether a page of that name exists, without regard to letter case.
-    bool NameTaken(const std::string& name) const;
     // Pages that are enabled and have any state bit set.
     int CountEnabledWithState() const;
-    // Pages that are enabled and not Modified.
-    int CountCheckable() const;
 
 private:
+    // The list's hold on the record; null when it is not in the list. Called under the lock.
+    std::shared_ptr<MonitoredPage> Find(PageId id) const;
+
     mutable std::mutex mutex_;
     std::vector<std::shared_ptr<MonitoredPage>> pages_;
 };

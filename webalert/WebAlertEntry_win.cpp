@@ -53,8 +53,6 @@ void StopWebAlertChecks()
 void ScheduleTick(HWND owner, int atStart)
 {
     OptionRecord& o = Options();
-    if (o.WebAlertLastCheckDate.empty())
-        o.WebAlertLastCheckDate = Settings().ReadString("Options", "WebAlertLastCheckDate", "", 63);
     ScheduleOptions options;
     options.mode = o.WebAlertFreq;
     options.interval = o.WebAlertFreqVal;
@@ -63,10 +61,7 @@ void ScheduleTick(HWND owner, int atStart)
     state.lastCheckDate = o.WebAlertLastCheckDate;
     state.referenceMinute = o.ReferenceMinute;
     state.wasConnected = wasConnected;
-    SYSTEMTIME now = {};
-    GetLocalTime(&now);
-    const LocalTime local{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
-    const bool due = ScheduleTickDue(options, state, local, atStart != 0, [] { return IsConnected(); });
+    const bool due = ScheduleTickDue(options, state, LocalNow(), atStart != 0, [] { return IsConnected(); });
     wasConnected = state.wasConnected;
     if (!due)
         return;

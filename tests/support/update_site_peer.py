@@ -3,83 +3,53 @@
 
     update_site_peer.py --root DIR --port-file FILE
 
-Listens on 127.0.0.1 on a free port, writes the port to FILE and serves until it is ended.
-GET /<path> answers the file DIR/<path> (the path percent-decoded, so a site name holding "\\"
-is found as it is), or 404 when there is none or the path leaves DIR. Paths under /silent/ are
-read and never answered, and so are files whose name begins with "silent-"; under /slow/ the file of the rest of the path comes in ten pieces
-150 ms apart. Every GET except the control paths is recorded:
-
-    /requests   the recorded paths as received (still encoded), one a line
-    /reset      forgets them
+GET /<path> answers DIR/<path> (percent-decoded: a site name holding "\\" is found as it is), or
+404. Paths under /silent/ and files whose name begins with "silent-" are never answered; under /slow/ the rest of the path
+comes in ten pieces 150 ms apart. /requests lists the other paths asked since /reset.
 """
-
 import argparse
 import os
-import threading
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote
 
 recorded = []
-lock = threading.Lock()
 
 
 class Handler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.0"
-    server_version = "QvUpdateSite/1.0"
     root = "."
 
     def log_message(self, *args):
         pass
 
-    def answer(self, status, body, kind="application/octet-stream"):
-        self.send_response(status)
-        self.send_header("Content-Type", kind)
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-
     def do_GET(self):
-        if self.path == "/requests":
-            with lock:
-                text = "".join(p + "\n" for p in recorded)
-            self.answer(200, text.encode("latin-1"), "text/plain")
-            return
+        body, status, slow = "".join(p + "\n" for p in recorded).encode("latin-1"), 200, False
         if self.path == "/reset":
-            with lock:
-                recorded.clear()
-            self.answer(200, b"ok", "text/plain")
-            return
-        with lock:
+            recorded.clear()
+        elif self.path != "/requests":
             recorded.append(self.path)
-        if self.path.startswith("/silent/") or self.path.rsplit("/", 1)[-1].startswith("silent-"):
-            time.sleep(600)
-            return
-        path = self.path.split("?", 1)[0]
-        slow = path.startswith("/slow/")
-        if slow:
-            path = path[len("/slow"):]
-        relative = unquote(path, encoding="latin-1").lstrip("/")
-        root = os.path.realpath(self.root)
-        target = os.path.realpath(os.path.join(root, relative))
-        if not target.startswith(root + os.sep) or not os.path.isfile(target):
-            self.answer(404, b"<html><body>404 Not Found</body></html>", "text/html")
-            return
-        with open(target, "rb") as f:
-            body = f.read()
-        if not slow:
-            self.answer(200, body)
-            return
-        self.send_response(200)
-        self.send_header("Content-Type", "application/octet-stream")
+            if self.path.startswith("/silent/") or self.path.rsplit("/", 1)[-1].startswith("silent-"):
+                time.sleep(600)
+                return
+            slow = self.path.startswith("/slow/")
+            root = os.path.realpath(self.root)
+            target = os.path.realpath(os.path.join(root, unquote(self.path[5 if slow else 0:], encoding="latin-1").lstrip("/")))
+            if target.startswith(root + os.sep) and os.path.isfile(target):
+                with open(target, "rb") as f:
+                    body = f.read()
+            else:
+                body, status = b"404 Not Found", 404
+        self.send_response(status)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        piece = max(1, (len(body) + 9) // 10)
+        piece = (len(body) + 9) // 10 if slow else len(body)
         try:
-            for at in range(0, len(body), piece):
+            for at in range(0, len(body), max(piece, 1)):
                 self.wfile.write(body[at:at + piece])
                 self.wfile.flush()
-                time.sleep(0.15)
+                if slow:
+                    time.sleep(0.15)
         except (BrokenPipeError, ConnectionResetError):
             pass   # the client broke off, as a cancelled download does
 

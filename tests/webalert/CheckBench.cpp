@@ -15,7 +15,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/webalert/MemoryPageFiles.h"
+#include "tests/webalert/WebAlertFakes.h"
 #include "webalert/CheckRun.h"
 
 namespace {

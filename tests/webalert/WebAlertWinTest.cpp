@@ -15,25 +15,22 @@
 #include "app/Subsystems_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppHarness_win.h"
+#include "tests/launcher/LauncherDialogFixture_win.h"
 #include "tests/support/HttpPeer_win.h"
+#include "webalert/WebAlertRunner_win.h"
 #include "webalert/WebAlert_win.h"
 
 namespace {
 
-std::string Link(const std::string& page)
-{
-    return wt::HttpPeer::Url("/page/" + page);
-}
+std::string Link(const std::string& page) { return wt::HttpPeer::Url("/page/" + page); }
 
 // Sets what the peer answers for /page/NAME (bytes percent-encoded, NUL bytes allowed).
 void ServePage(const std::string& name, const std::string& bytes)
 {
     std::string query;
-    for (unsigned char c : bytes) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%%%02X", c);
-        query += hex;
-    }
+    char hex[4];
+    for (unsigned char c : bytes)
+        query += (std::snprintf(hex, sizeof hex, "%%%02X", c), hex);
     ASSERT_NE(wt::HttpPeer::RawGet("/setpage/" + name + "?" + query).find("ok"), std::string::npos);
 }
 
@@ -44,21 +41,13 @@ std::string Line(const std::string& name, const std::string& link, int enabled =
 
 std::string Today()
 {
-    SYSTEMTIME now = {};
-    GetLocalTime(&now);
-    char date[16];
-    std::snprintf(date, sizeof date, "%04i%02i%02i", now.wYear, now.wMonth, now.wDay);
-    return date;
+    MonitoredPage stamp;
+    stamp.StampChange(LocalNow());
+    return stamp.changeDate;
 }
 
 class WebAlertCheck : public AppHarness {
 protected:
-    void SetUp() override
-    {
-        AppHarness::SetUp();
-        ASSERT_FALSE(wt::HttpPeer::Address().empty()) << "runs beside the HTTP peer";
-    }
-
     bool StartWith(const std::vector<std::string>& options, const std::vector<std::string>& pages)
     {
         std::vector<std::string> lines = options;
@@ -72,13 +61,13 @@ protected:
         return true;
     }
 
+    long Ends() const { return std::count(spy_->commands.begin(), spy_->commands.end(), IDM_END_CHECK_WEBALERT); }
     // Posts "&Check links..." and waits for the end-of-check command.
-    bool CheckLinks(DWORD timeoutMs = 30000)
+    bool CheckLinks()
     {
-        const auto ends = [this] { return std::count(spy_->commands.begin(), spy_->commands.end(), IDM_END_CHECK_WEBALERT); };
-        const auto before = ends();
+        const long before = Ends();
         PostMessageA(main_, WM_COMMAND, IDM_CHECK_LINKS, 0);
-        return wt::WaitUntil([&] { return ends() > before && !CheckRunning(); }, timeoutMs);
+        return wt::WaitUntil([&] { return Ends() > before && !CheckRunning(); }, 30000);
     }
 
     std::string Copy(const std::string& page, const char* file)
@@ -103,12 +92,6 @@ protected:
         return nullptr;
     }
 
-    void TearDown() override
-    {
-        spy_.reset();
-        AppHarness::TearDown();
-    }
-
     std::unique_ptr<MainWindowSpy> spy_;
 };
 
@@ -116,50 +99,72 @@ TEST_F(WebAlertCheck, RunsStoreRotateAndCompareAsTheOptionsSay)
 {
     ServePage("alpha", "<html>first</html>");
     ServePage("beta", std::string("<p>B\0b</p>", 10));
-    ServePage("off", "off");
-    ServePage("later", "later");
     const std::string closed = "http://" + wt::HttpPeer::ClosedAddress() + "/page/gone";
-    ASSERT_TRUE(StartWith({"WebAlertFreq=0", "WebAlertShowProgress=1", "WebAlertShowTip=1", "WebAlertShowDlg=1",
+    const std::string longName = "A page with a rather long name number ";
+    std::vector<std::string> pages = {Line("Alpha", Link("alpha")), Line("Beta", Link("beta")), Line("Gone", closed),
+                                      Line("Later", Link("later"), 1, kPageModified), Line("Off", Link("off"), 0),
+                                      Line("Error", wt::HttpPeer::Url("/status/500/x")), Line("..", Link("alpha")),
+                                      Line("CON", Link("alpha")), Line(std::string(300, 'n'), Link("alpha"))};
+    for (int i = 0; i < 6; ++i)
+        pages.push_back(Line(longName + std::to_string(i), Link("long")));
+    // Every day: the tick at start checks, notes the day and leaves the rest of it alone.
+    ASSERT_TRUE(StartWith({"WebAlertFreq=4", "WebAlertShowProgress=1", "WebAlertShowTip=1", "WebAlertShowDlg=1",
                            "WebAlertSound=1", "WebAlertSoundName=nosuch.wav", "WebAlertCMPStrict=0",
-                           "WebAlertCMPSize=1", "WebAlertCMPSizeTol=0", "WebAlertCMPNoScript=0"},
-                          {Line("Alpha", Link("alpha")), Line("Beta", Link("beta")), Line("Gone", closed),
-                           Line("Later", Link("later"), 1, kPageModified), Line("Off", Link("off"), 0)}));
-    EXPECT_EQ(WebAlertPages().Size(), 5u);
-    wt::HttpPeer::Reset();
+                           "WebAlertCMPSize=1", "WebAlertCMPSizeTol=0", "WebAlertCMPNoScript=0"}, pages));
 
-    // 1. The first check stores every page it reached and marks it changed.
-    ASSERT_TRUE(CheckLinks());
-    EXPECT_EQ(wt::HttpPeer::Count(), 2);   // not the Modified page, not the disabled one
+    // 1. The first check stores every page it reached and marks it changed; not the Modified
+    //    page, not the disabled one, nor the unsafe names (a device name among them).
+    ASSERT_TRUE(wt::WaitUntil([&] { return Ends() == 1 && !CheckRunning(); }, 30000));
+    EXPECT_EQ(ReadSetting("Options", "WebAlertLastCheckDate"), Today());
+    EXPECT_EQ(wt::HttpPeer::Count(), 9);
     EXPECT_EQ(Copy("Alpha", "url.html"), "<html>first</html>");
     EXPECT_EQ(Copy("Beta", "url.html"), std::string("<p>B\0b</p>", 10));
     EXPECT_EQ(Copy("Alpha", "urBackup.html"), "<none>");
-    EXPECT_FALSE(wt::FileExists(dataFolder_ + "\\Gone"));
+    EXPECT_NE(Copy("Error", "url.html").find("Error 500"), std::string::npos);   // a page like any other
+    int entries = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((dataFolder_ + "\\*").c_str(), &found);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found) != FALSE)
+        entries += found.cFileName[0] != '.';
+    FindClose(find);
+    EXPECT_EQ(entries, 3 + 6 + 1);   // the pages fetched and the settings file
     const std::string stamp = Stored(1).substr(Stored(1).find("|1|80|0|0|") + 10);
-    EXPECT_EQ(stamp.substr(0, 9), Today() + "|");
-    EXPECT_EQ(stamp.substr(stamp.size() - 2), "|1");
-    EXPECT_EQ(Stored(3), Line("Gone", closed));
+    EXPECT_EQ(stamp, Today() + "|" + stamp.substr(9, 5) + "|1");
+    EXPECT_EQ(Stored(3), Line("Gone", closed));   // a failed fetch changes nothing
     EXPECT_EQ(Stored(4), Line("Later", Link("later"), 1, kPageModified));
+    EXPECT_EQ(Stored(7), Line("..", Link("alpha")));
     EXPECT_TRUE(AnyEnabledPageChanged());
-    const NOTIFYICONDATAA* balloon = LastBalloon();
-    ASSERT_NE(balloon, nullptr);
-    EXPECT_EQ(std::string(balloon->szInfo), LoadText(IDS_LINKS_MODIFIED) + "\n\nAlpha\nBeta");
-    EXPECT_STREQ(balloon->szInfoTitle, LoadText(IDS_WEBALERT_TITLE).c_str());
+    // The balloon lists the names until the next would pass 249 characters.
+    ASSERT_NE(LastBalloon(), nullptr);
+    EXPECT_STREQ(LastBalloon()->szInfoTitle, LoadText(IDS_WEBALERT_TITLE).c_str());
+    const std::string text = LastBalloon()->szInfo, header = LoadText(IDS_LINKS_MODIFIED);
+    const std::string listed = "\n\nAlpha\nBeta\nError\nA page with a rather long name...";
+    EXPECT_EQ(text.substr(0, header.size() + listed.size()), header + listed);
+    ASSERT_EQ(text.substr(text.size() - 4), "\n...");
+    const std::size_t names = text.size() - 4 - header.size() - 1;
+    EXPECT_LE(names - 1 + header.size(), 249u);
+    EXPECT_GT(names + header.size() + 33, 249u);
 
     // 2. Read again: a longer page is a change and rotates; the same length is none (size rule,
-    //    tolerance 0), although the bytes differ past a NUL.
+    //    tolerance 0), although the bytes differ past a NUL. The page read at last is fetched.
+    //    A second request while the run goes on is refused.
     MarkAllRead();
     ServePage("alpha", "<html>second</html>");
     ServePage("beta", std::string("<p>B\0c</p>", 10));
     TrayCalls().clear();
+    wt::HttpPeer::Reset();
+    PostMessageA(main_, WM_COMMAND, IDM_CHECK_LINKS, 0);
     ASSERT_TRUE(CheckLinks());
+    wt::PumpMessages(500);
+    EXPECT_EQ(Ends(), 2);
+    EXPECT_EQ(wt::HttpPeer::Count(), 10);
     EXPECT_EQ(Copy("Alpha", "urBackup.html"), "<html>first</html>");
     EXPECT_EQ(Copy("Alpha", "url.html"), "<html>second</html>");
     EXPECT_EQ(Stored(1).substr(Stored(1).size() - 2), "|2");
     EXPECT_EQ(Copy("Beta", "url.html"), std::string("<p>B\0b</p>", 10));
     EXPECT_NE(Stored(2).find("|1|16|0|0|"), std::string::npos);   // Updated stays, read
     ASSERT_NE(LastBalloon(), nullptr);
-    // Read again, the Modified page was fetched this time: its first copy.
-    EXPECT_EQ(std::string(LastBalloon()->szInfo), LoadText(IDS_LINKS_MODIFIED) + "\n\nAlpha\nLater");
+    EXPECT_EQ(std::string(LastBalloon()->szInfo), header + "\n\nAlpha\nLater");
 
     // 3. Strict: the NUL-hidden difference is seen; an equal page loses its Updated mark.
     Options().WebAlertCMPStrict = 1;
@@ -177,113 +182,62 @@ TEST_F(WebAlertCheck, RunsStoreRotateAndCompareAsTheOptionsSay)
     EXPECT_EQ(Copy("Alpha", "url.html"), "<html>second</html>");
     ServePage("alpha", "<html>third<script>var n=2;</script></html>");
     ASSERT_TRUE(CheckLinks());
-    EXPECT_EQ(Copy("Alpha", "url.html"), "<html>third<script>var n=2;</script></html>");
     EXPECT_EQ(Copy("Alpha", "urBackup.html"), "<html>second</html>");
 }
 
-TEST_F(WebAlertCheck, ProgressWindowOneRunAtATimeAndTheBalloonsLimit)
-{
-    std::vector<std::string> pages;
-    for (int i = 0; i < 14; ++i) {
-        const std::string name = "A page with a rather long name number " + std::to_string(i);
-        pages.push_back(Line(name, wt::HttpPeer::Url("/delay/600/p" + std::to_string(i))));
+// The launcher tree's WebAlert group: one item per watched page, bold while unread; the read
+// mark and Open from the tree; a check that finds a change bolds the item at once.
+class WebAlertTree : public lt::LauncherDialogTest {
+protected:
+    HTREEITEM Child(int index) const
+    {
+        HTREEITEM item = TreeView_GetChild(tree_, App().treeRoots[5]);
+        while (item && index--)
+            item = TreeView_GetNextSibling(tree_, item);
+        return item;
     }
-    ASSERT_TRUE(StartWith({"WebAlertFreq=0", "WebAlertShowProgress=1", "WebAlertShowTip=1", "WebAlertSound=0"}, pages));
-    wt::HttpPeer::Reset();
-    PostMessageA(main_, WM_COMMAND, IDM_CHECK_LINKS, 0);
-    // The progress window shows up at the bottom right, topmost, with its rows.
-    HWND progress = nullptr;
-    ASSERT_TRUE(wt::WaitUntil([&] {
-        for (HWND window : wt::WindowsOfProcess(GetCurrentProcessId()))
-            if (IsWindowVisible(window) && GetDlgItem(window, IDC_CHECK_BAR))
-                progress = window;
-        return progress != nullptr;
-    }));
-    EXPECT_TRUE(GetWindowLongPtrA(progress, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    RECT area = {}, rect = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    GetWindowRect(progress, &rect);
-    EXPECT_NEAR(rect.right, area.right, 40);
-    EXPECT_NEAR(rect.bottom, area.bottom, 40);
-    // A second request while the run goes on is refused.
-    PostMessageA(main_, WM_COMMAND, IDM_CHECK_LINKS, 0);
-    ASSERT_TRUE(wt::WaitUntil([&] { return !CheckRunning(); }, 30000));
-    wt::PumpMessages(300);
-    EXPECT_EQ(wt::HttpPeer::Count(), 14);
-    EXPECT_FALSE(IsWindow(progress));
-    EXPECT_EQ(std::count(spy_->commands.begin(), spy_->commands.end(), IDM_END_CHECK_WEBALERT), 1);
+    bool Bold(HTREEITEM item) const { return (TreeView_GetItemState(tree_, item, TVIS_BOLD) & TVIS_BOLD) != 0; }
+    std::string Stored(int index) { return ReadSetting("WebAlertUrl", ("WebAlertUrl" + std::to_string(index)).c_str()); }
+    HWND tree_ = nullptr;
+};
 
-    const NOTIFYICONDATAA* balloon = LastBalloon();
-    ASSERT_NE(balloon, nullptr);
-    const std::string text = balloon->szInfo;
-    const std::string header = LoadText(IDS_LINKS_MODIFIED);
-    EXPECT_EQ(text.substr(0, header.size() + 2), header + "\n\n");
-    EXPECT_EQ(text.substr(text.size() - 4), "\n...");
-    EXPECT_LE(text.size(), 255u);
-    EXPECT_NE(text.find("A page with a rather long name..."), std::string::npos);
-    EXPECT_TRUE(AnyEnabledPageChanged());
-}
-
-TEST_F(WebAlertCheck, TheHeartbeatStartsScheduledChecksUnlessDisabled)
+TEST_F(WebAlertTree, UnreadPagesAreBoldAndTheTreeMarksAndOpensThem)
 {
-    ServePage("daily", "<p>daily</p>");
-    ASSERT_TRUE(StartWith({"WebAlertFreq=4", "WebAlertShowProgress=0", "WebAlertSound=0", "WebAlertShowTip=0"},
-                          {Line("Daily", Link("daily"))}));
-    wt::HttpPeer::Reset();
-    auto ends = [this] { return std::count(spy_->commands.begin(), spy_->commands.end(), IDM_END_CHECK_WEBALERT); };
-    // "Disable WebAlert" at once, before the first tick: the schedule is not consulted.
-    SendMessageA(main_, WM_COMMAND, IDM_DISABLE_WEBALERT, 0);
-    wt::PumpMessages(2500);
-    EXPECT_EQ(wt::HttpPeer::Count(), 0);
-    EXPECT_EQ(ReadSetting("Options", "WebAlertLastCheckDate"), "<missing>");
-    // Enabled again: no last date, so the next tick checks and notes today.
-    SendMessageA(main_, WM_COMMAND, IDM_DISABLE_WEBALERT, 0);
-    ASSERT_TRUE(wt::WaitUntil([&] { return ends() == 1 && !CheckRunning(); }, 15000));
-    EXPECT_EQ(wt::HttpPeer::Count(), 1);
-    EXPECT_EQ(ReadSetting("Options", "WebAlertLastCheckDate"), Today());
-    EXPECT_EQ(Copy("Daily", "url.html"), "<p>daily</p>");
-    // Checked today: later ticks start nothing.
-    MarkAllRead();
-    wt::PumpMessages(2500);
-    EXPECT_EQ(wt::HttpPeer::Count(), 1);
-    EXPECT_EQ(ends(), 1);
-}
+    ASSERT_TRUE(StartWithSettings("[Options]\r\nWelCome=1\r\nDialogMode=1\r\nTVExpandWebAlert=1\r\nWebAlertFreq=0\r\n"
+                                  "WebAlertShowProgress=0\r\nWebAlertSound=0\r\nUseMiniBrowserWebAlert=0\r\n"
+                                  "WebAlertCMPStrict=1\r\n[WebAlertUrl]\r\nWebAlertUrl1=News|\"" +
+                                  wt::HttpPeer::Url("/page/tree-news") + "\"||1|0|0|0|||0\r\n"
+                                  "WebAlertUrl2=Unread|\"http://unread.example/\"||1|80|0|0|20261201|10:00|3\r\n"
+                                  "WebAlertUrl3=Off|\"http://off.example/\"||0|0|0|0|||0\r\n"));
+    OpenLauncher();
+    launcher_ = App().launcherWindow;
+    tree_ = Item(1016);
+    const HTREEITEM news = Child(0), unread = Child(1);
+    ASSERT_NE(Child(2), nullptr);
+    EXPECT_FALSE(Bold(news));
+    EXPECT_TRUE(Bold(unread));
 
-TEST_F(WebAlertCheck, BadPagesAndBadNamesLeaveTheOthersAlone)
-{
-    ServePage("fine", "<html>fine</html>");
-    ASSERT_TRUE(StartWith({"WebAlertFreq=0", "WebAlertShowProgress=0", "WebAlertSound=0", "WebAlertCMPStrict=1"},
-                          {Line("..", Link("fine")), Line("CON", Link("fine")), Line(std::string(300, 'n'), Link("fine")),
-                           Line("Big", wt::HttpPeer::Url("/big/x")), Line("Binary", wt::HttpPeer::Url("/nul/x")),
-                           Line("Error", wt::HttpPeer::Url("/status/500/x")), Line("Fine", Link("fine")),
-                           Line("Silent", wt::HttpPeer::Url("/silent/x"))}));
-    wt::HttpPeer::Reset();
-    // A page that never answers holds the run no longer than its 30 s time-out.
-    const DWORD start = GetTickCount();
-    ASSERT_TRUE(CheckLinks(60000));
-    EXPECT_LT(GetTickCount() - start, 45000u);
-    EXPECT_EQ(Stored(8), Line("Silent", wt::HttpPeer::Url("/silent/x")));
-    // The unsafe names (a device name among them) were never fetched nor written anywhere.
-    EXPECT_EQ(wt::HttpPeer::Count(), 5);
-    EXPECT_FALSE(wt::FileExists(dataFolder_ + "\\url.html"));
-    // Nothing but the safe names' folders and the settings file in the data folder.
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((dataFolder_ + "\\*").c_str(), &found);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found) != FALSE)
-        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
-            names.push_back(found.cFileName);
-    if (find != INVALID_HANDLE_VALUE)
-        FindClose(find);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Big", "Binary", "Error", "Fine", "webalert_wintests.INI"}));
-    EXPECT_EQ(Copy("Fine", "url.html"), "<html>fine</html>");
-    EXPECT_GT(Copy("Big", "url.html").size(), 10u * 1024 * 1024);
-    EXPECT_NE(Copy("Binary", "url.html").find(std::string("bin\0ary", 7)), std::string::npos);
-    // An error page is a page like any other.
-    EXPECT_NE(Copy("Error", "url.html").find("Error 500"), std::string::npos);
-    EXPECT_EQ(Stored(1), Line("..", Link("fine")));
-    EXPECT_EQ(Stored(2), Line("CON", Link("fine")));
+    // The read mark from the tree's menu command: both ways, saved at once.
+    TreeView_SelectItem(tree_, news);
+    Command(ID_TOGGLE_READ_MARK);
+    EXPECT_TRUE(Bold(news));
+    EXPECT_NE(Stored(1).find("||1|64|0|0|"), std::string::npos) << Stored(1);
+    Command(ID_TOGGLE_READ_MARK);
+    EXPECT_FALSE(Bold(news));
+    EXPECT_NE(Stored(1).find("||1|0|0|0|"), std::string::npos) << Stored(1);
+
+    // A check that finds the page changed bolds its item while the launcher is open.
+    PostMessageA(main_, WM_COMMAND, IDM_CHECK_LINKS, 0);
+    ASSERT_TRUE(wt::WaitUntil([&] { return Bold(news) && !CheckRunning(); }, 30000));
+
+    // Opening an unread page from the tree marks it read and opens its address.
+    TreeView_SelectItem(tree_, unread);
+    Command(IDM_TREE_OPEN);
+    EXPECT_TRUE(Opened("http://unread.example/"));
+    EXPECT_NE(Stored(2).find("||1|16|0|0|20261201|10:00|3"), std::string::npos) << Stored(2);
+    if (IsWindow(launcher_)) {
+        EXPECT_FALSE(Bold(unread));
+    }
 }
 
 } // namespace
