@@ -49,23 +49,20 @@ public:
     // enumeration reports it as a reparse point (not every file system does).
     void AddLink(const std::string& folder, const std::string& name, const std::string& target, bool marked)
     {
-        FolderEntry entry{name, true, false, false, ""};
-        entry.reparsePoint = marked;
-        folders[folder].push_back(entry);
+        folders[folder].push_back({name, true, false, false, ""});
+        folders[folder].back().reparsePoint = marked;
         links[JoinPath(folder, name)] = target;
     }
     // The path with every link on it replaced by its target.
     std::string Resolve(std::string path) const
     {
-        for (bool again = true; again;) {
-            again = false;
-            for (const auto& link : links) {
-                const std::string& from = link.first;
-                if (path == from || path.compare(0, from.size() + 1, from + "\\") == 0) {
-                    path = link.second + path.substr(from.size());
-                    again = true;
-                    break;
-                }
+        for (auto link = links.begin(); link != links.end();) {
+            const std::string& from = link->first;
+            if (path == from || path.compare(0, from.size() + 1, from + "\\") == 0) {
+                path = link->second + path.substr(from.size());
+                link = links.begin();
+            } else {
+                ++link;
             }
         }
         return path;

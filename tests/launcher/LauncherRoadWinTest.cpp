@@ -3,6 +3,7 @@
 // goes out with Enter, and the stand-in browser records what the program opened.
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ constexpr int kLauncherHotkeyId = 10235;
 // Ctrl+Alt+Q as a stored hotkey value: modifiers 0x02 | 0x04 in the high byte.
 constexpr int kHotkeyValue = 0x0600 | 'Q';
 constexpr UINT kExitCommand = 105;
+constexpr UINT kCloseLauncherMessage = 1148;
+constexpr UINT kTranslateCommand = 32775;
+constexpr int kTranslatorSourceId = 1008;
 
 const char kSettings[] =
     "[Options]\r\nWelCome=1\r\nFavorite=Second\r\nUseMiniBrowserSearch=0\r\nOnTop=1\r\nPreventClose=0\r\n"
@@ -146,11 +150,9 @@ class Road : public testing::Test {
 protected:
     void SetUp() override
     {
-        dataFolder_ = wt::AppDataFolder() + "\\Quorvane";
         wt::DeleteTree(dataFolder_);
         CreateDirectoryA(dataFolder_.c_str(), nullptr);
         ASSERT_TRUE(wt::WriteFileText(SettingsFile(), kSettings));
-        log_ = wt::ProgramFolder() + "standin.log";
         DeleteFileA(log_.c_str());
         savedBrowser_ = RegistryDefault(kBrowserCommandKey);
         SetRegistryDefault(kBrowserCommandKey, "\"" + wt::ProgramFolder() + "standin_browser.exe\" \"%1\"");
@@ -201,6 +203,8 @@ protected:
     {
         if (!program_.Start("\"" + wt::ProgramFolder() + "Quorvane.exe\""))
             return false;
+        processId_ = program_.Id();
+        main_ = nullptr;
         wt::WaitUntil([&] {
             for (HWND w : wt::WindowsOfProcess(program_.Id()))
                 if (ClassOf(w) == "Quorvane")
@@ -210,13 +214,13 @@ protected:
         return main_ != nullptr;
     }
 
-    // The program's visible launcher, once it shows.
-    HWND WaitForLauncher()
+    // The program's visible launcher (or the dialog with that item), once it shows.
+    HWND WaitForLauncher(int item = 1000)
     {
         HWND launcher = nullptr;
         wt::WaitUntil([&] {
-            for (HWND w : wt::WindowsOfProcess(program_.Id()))
-                if (ClassOf(w) == "#32770" && IsWindowVisible(w) && GetDlgItem(w, 1000))
+            for (HWND w : wt::WindowsOfProcess(processId_))
+                if (ClassOf(w) == "#32770" && IsWindowVisible(w) && GetDlgItem(w, item))
                     launcher = w;
             return launcher != nullptr;
         });
@@ -255,8 +259,9 @@ protected:
 
     wt::Child program_;
     HWND main_ = nullptr;
-    std::string dataFolder_;
-    std::string log_;
+    DWORD processId_ = 0;
+    std::string dataFolder_ = wt::AppDataFolder() + "\\Quorvane";
+    std::string log_ = wt::ProgramFolder() + "standin.log";
     std::string savedBrowser_;
 };
 
@@ -340,52 +345,195 @@ TEST_F(Road, ReopeningBringsTheSameLauncherBackInFront)
     EXPECT_EQ(dialogs, 1) << "the launcher exists once";
 }
 
-// The settings file that ships beside the program: the build's copy, in the folder the test
-// programs come from (QV_BINDIR, a path of the machine that runs Wine: its root is drive Z:).
-std::string ShippedSettings()
+// The first hour under a virtual desktop with its taskbar, the program started as scripts/run.sh
+// starts it. Windows of another desktop cannot be seen from this one: this part starts the
+// program and this same test program (QV_INSIDE_DESKTOP set) in the desktop, and reads how the
+// inner part went.
+bool InsideDesktop()
 {
-    char bin[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("QV_BINDIR", bin, sizeof bin))
-        return std::string();
-    std::string path = std::string("Z:") + bin + "/Quorvane.ini";
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return wt::ReadFileText(path);
+    return GetEnvironmentVariableA("QV_INSIDE_DESKTOP", nullptr, 0) > 0;
 }
 
-TEST_F(Road, AFirstStartTakesTheShippedSettingsAndSearchesWithItsFavoriteEngine)
+TEST_F(Road, TheFirstHourUnderAVirtualDesktopWithItsTaskbar)
 {
-    const std::string shipped = ShippedSettings();
-    ASSERT_FALSE(shipped.empty()) << "Quorvane.ini beside the build's programs";
-    const std::string besideProgram = wt::ProgramFolder() + "Quorvane.ini";
-    ASSERT_TRUE(wt::WriteFileText(besideProgram, shipped));
-    wt::DeleteTree(dataFolder_);
+    if (InsideDesktop())
+        GTEST_SKIP() << "this is the outer part";
+    // The taskbar of a named virtual desktop is switched on as the run script does it.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops\\QvRoad", 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+    DWORD on = 1;
+    RegSetValueExA(key, "EnableShell", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+    RegCloseKey(key);
+    for (const char* setting : {"CloseAfter=0", "UseMiniBrowserLink=0", "TranslateURL=http://127.0.0.1:9/"}) {
+        const std::string pair = setting;
+        WritePrivateProfileStringA("Options", pair.substr(0, pair.find('=')).c_str(),
+                                   pair.substr(pair.find('=') + 1).c_str(), SettingsFile().c_str());
+    }
+    const std::string results = wt::ProgramFolder() + "inside.xml";
+    DeleteFileA(results.c_str());
+    const std::string explorer = "explorer.exe /desktop=QvRoad,1280x800 ";
+    ASSERT_TRUE(program_.Start(explorer + wt::ProgramFolder() + "Quorvane.exe"));
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    SetEnvironmentVariableA("QV_INSIDE_DESKTOP", "1");
+    wt::Child inner;
+    const bool started = inner.Start(explorer + self + " --gtest_filter=InsideTheDesktop.* --gtest_output=xml:" + results);
+    SetEnvironmentVariableA("QV_INSIDE_DESKTOP", nullptr);
+    ASSERT_TRUE(started);
 
-    // The first start moves the file into the new data folder and reads its engines.
-    ASSERT_TRUE(StartProgram());
-    // The save after the welcome writes key by key; the "Smtp" section comes last.
-    ASSERT_TRUE(wt::WaitUntil([&] { return Setting("Smtp", "MailNoDetailed") != "<missing>"; }));
-    EXPECT_EQ(Setting("Options", "WelCome"), "1");
-    EXPECT_FALSE(wt::FileExists(besideProgram));
-    EXPECT_EQ(Setting("Options", "Favorite"), "Google");
-    EXPECT_EQ(Setting("Searcher", "Searcher1"), "Google|\"https://www.google.com/search?q=%s\"|https://www.google.com/|1");
-    EXPECT_EQ(Setting("Searcher", "Searcher9").rfind("Wikip\xE9" "dia FR|", 0), 0u) << Setting("Searcher", "Searcher9");
-    PostMessageA(main_, WM_COMMAND, kExitCommand, 0);
-    ASSERT_TRUE(program_.WaitExit(10000));
-    main_ = nullptr;
+    std::string xml;
+    ASSERT_TRUE(wt::WaitUntil([&] { return (xml = wt::ReadFileText(results)).find("</testsuites>") != std::string::npos; },
+                              240000)) << "the inner part did not finish";
+    EXPECT_NE(xml.find("tests=\"1\""), std::string::npos) << xml;
+    EXPECT_NE(xml.find("failures=\"0\""), std::string::npos) << xml;
+    EXPECT_EQ(xml.find("<skipped"), std::string::npos) << xml;
+}
 
-    // Searches open in the user's browser (the stand-in) rather than the MiniBrowser.
-    WritePrivateProfileStringA("Options", "UseMiniBrowserSearch", "0", SettingsFile().c_str());
-    ASSERT_TRUE(StartProgram());
+RECT RectOf(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+class InsideTheDesktop : public Road {
+protected:
+    void SetUp() override
+    {
+        if (!InsideDesktop())
+            GTEST_SKIP() << "runs inside the virtual desktop only";
+    }
+    void TearDown() override
+    {
+        for (HWND w : wt::WindowsOfClass("QvStandInBrowser"))
+            PostMessageA(w, WM_CLOSE, 0, 0);
+    }
+
+    bool FindProgram()
+    {
+        wt::WaitUntil([&] { return (main_ = FindWindowA("Quorvane", nullptr)) != nullptr; }, 20000);
+        GetWindowThreadProcessId(main_, &processId_);
+        return main_ != nullptr;
+    }
+
+    // The program's windows that would get a taskbar button of their own when shown: Wine's
+    // taskbar gives one to every shown window without an owner, tool windows included. Only
+    // the hidden main window may be one; the system's own (IME, combo box lists, menus) aside.
+    std::string TaskbarButtons() const
+    {
+        std::string buttons;
+        for (HWND w : wt::WindowsOfProcess(processId_)) {
+            const std::string cls = ClassOf(w);
+            if (w != main_ && cls != "IME" && cls != "ComboLBox" && cls != "#32768" && !GetWindow(w, GW_OWNER))
+                buttons += cls + " \"" + TextOf(w) + "\"; ";
+        }
+        return buttons;
+    }
+
+    bool Exit()
+    {
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId_);
+        PostMessageA(main_, WM_COMMAND, kExitCommand, 0);
+        const bool ended = process && WaitForSingleObject(process, 15000) == WAIT_OBJECT_0;
+        if (process)
+            CloseHandle(process);
+        return ended;
+    }
+
+    int IntSetting(const char* key) const { return std::atoi(Setting("Options", key).c_str()); }
+};
+
+TEST_F(InsideTheDesktop, PlacesKeysMenusAndTheSavedLayout)
+{
+    ASSERT_TRUE(FindProgram()) << "the program started in the desktop";
+    HWND taskbar = nullptr;
+    ASSERT_TRUE(wt::WaitUntil([&] {
+        taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+        return taskbar && IsWindowVisible(taskbar) && RectOf(taskbar).bottom > RectOf(taskbar).top;
+    })) << "the desktop has its taskbar";
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(taskbar, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    ASSERT_EQ(work.bottom, RectOf(taskbar).top) << "the taskbar's strip is outside the work area";
+
+    // 1. The first opening after start sits on the taskbar, not over it.
     PostMessageA(main_, kTrayMessage, 0, kDoubleClick);
     HWND launcher = WaitForLauncher();
     ASSERT_NE(launcher, nullptr);
-    ExpectReadyForTyping(launcher);
-    ASSERT_TRUE(TypeInto(launcher, "a b"));
+    EXPECT_EQ(RectOf(launcher).bottom, work.bottom);
+    EXPECT_EQ(RectOf(launcher).right, work.right);
+    EXPECT_EQ(TaskbarButtons(), "");
+
+    // 2. Alt+Enter turns a bare name into a ".fr" address, as the README says.
+    HWND box = GetDlgItem(launcher, 1000);
+    wt::WaitUntil([&] { return GetForegroundWindow() == launcher; }, 5000);
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("quorvane"));
+    Key(VK_MENU, false);
     Press(VK_RETURN);
-    ASSERT_TRUE(Opened("https://www.google.com/search?q=a+b")) << Log();
-    EXPECT_EQ(Launches(), 1) << Log();
+    Key(VK_MENU, true);
+    EXPECT_TRUE(Opened("quorvane.fr")) << Log();
+
+    // 3. Alt released alone opens no hidden system menu that would take the next text.
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    wt::PumpMessages(200);
+    Press(VK_MENU);
+    wt::PumpMessages(200);
+    Type("after");
+    EXPECT_TRUE(wt::WaitUntil([&] { return TextOf(box) == "after"; }, 5000)) << TextOf(box);
+
+    // 4. Closed, the launcher saved the right place.
+    const RECT shown = RectOf(launcher);
+    PostMessageA(launcher, kCloseLauncherMessage, 0, 1);
+    ASSERT_TRUE(wt::WaitUntil([&] { return !IsWindow(launcher); }, 10000));
+    EXPECT_EQ(IntSetting("PosCY"), shown.top);
+
+    // 5. With no launcher, the tray menu's owner is a shown window of the program in the
+    //    foreground, so that the keyboard reaches the menu; Escape closes it.
+    PostMessageA(main_, kTrayMessage, 0, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(wt::WaitUntil([&] {
+        for (HWND w : wt::WindowsOfClass("#32768"))
+            menu = IsWindowVisible(w) ? w : menu;
+        return menu != nullptr;
+    }, 5000));
+    DWORD foregroundProcess = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
+    EXPECT_EQ(foregroundProcess, processId_);
+    EXPECT_TRUE(IsWindowVisible(GetForegroundWindow())) << "a hidden window never gets the keyboard from X";
+    EXPECT_EQ(TaskbarButtons(), "");
+    Press(VK_DOWN);
+    Press(VK_ESCAPE);
+    EXPECT_TRUE(wt::WaitUntil([&] { return !IsWindowVisible(menu); }, 5000)) << "Escape closed the menu";
+
+    // 6. The translation window opens at the work area's corner, with no taskbar button.
+    PostMessageA(main_, WM_COMMAND, kTranslateCommand, 0);
+    HWND translator = WaitForLauncher(kTranslatorSourceId);
+    ASSERT_NE(translator, nullptr);
+    EXPECT_EQ(RectOf(translator).bottom, work.bottom);
+    EXPECT_EQ(RectOf(translator).right, work.right);
+    EXPECT_EQ(TaskbarButtons(), "");
+    PostMessageA(translator, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(wt::WaitUntil([&] { return !IsWindow(translator); }, 10000));
+    ASSERT_TRUE(Exit());
+
+    // 7. The tree launcher: placed right at its first opening, and its new size kept by Exit.
+    WritePrivateProfileStringA("Options", "DialogMode", "1", SettingsFile().c_str());
+    ASSERT_TRUE(StartProgram());
+    PostMessageA(main_, kTrayMessage, 0, kDoubleClick);
+    HWND tree = WaitForLauncher();
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(RectOf(tree).bottom, work.bottom);
+    RECT r = RectOf(tree);
+    SetWindowPos(tree, nullptr, r.left - 40, r.top - 30, r.right - r.left + 40, r.bottom - r.top + 30,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    wt::PumpMessages(300);
+    r = RectOf(tree);
+    ASSERT_TRUE(Exit());
+    EXPECT_EQ(IntSetting("TCX"), r.right - r.left) << "the size is saved by Exit";
+    EXPECT_EQ(IntSetting("TCY"), r.bottom - r.top);
+    EXPECT_EQ(IntSetting("PosTCY"), r.top);
 }
 
 } // namespace

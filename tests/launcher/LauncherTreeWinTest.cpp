@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
@@ -94,7 +96,8 @@ protected:
     void Select(HTREEITEM item) { TreeView_SelectItem(tree_, item); }
 
     // Answers the question "Delete current value ?" with the button given.
-    void DeleteAnswering(int button, bool* asked)
+    // Deletes the selection, answering its question with button once meanwhile has run.
+    void DeleteAnswering(int button, bool* asked, const std::function<void()>& meanwhile = nullptr)
     {
         WhileModal answer([&, button] {
             for (HWND w : wt::WindowsOfProcess(GetCurrentProcessId())) {
@@ -105,6 +108,8 @@ protected:
                 if (GetWindow(w, GW_OWNER) != launcher_)
                     continue;
                 *asked = true;
+                if (meanwhile)
+                    meanwhile();
                 PostMessageA(w, WM_COMMAND, static_cast<WPARAM>(button), 0);
                 return true;
             }
@@ -367,33 +372,15 @@ TEST_F(LauncherTree, DeleteLooksTheItemUpAgainAfterTheQuestion)
 {
     ASSERT_NE(OpenTree(), nullptr);
     ASSERT_EQ(TranslationHistory().Size(), 1u);
-    const HTREEITEM asked = Children(Root(4)).at(0).item;
-    Select(asked);
-    bool reused = false;
-    bool ran = false;
-    WhileModal answer([&] {
-        for (HWND w : wt::WindowsOfProcess(GetCurrentProcessId())) {
-            char name[16] = {};
-            GetClassNameA(w, name, sizeof name);
-            if (std::string(name) != "#32770" || w == launcher_ || !IsWindowVisible(w) ||
-                GetWindow(w, GW_OWNER) != launcher_)
-                continue;
-            if (!ran) {
-                ran = true;
-                TranslationHistory().Remove(Settings(), TranslationHistory().At(0));
-                for (int i = 0; i < 20; ++i) {
-                    TranslationHistory().Add(Settings(), "text " + std::to_string(i), "texte", 8, 0);
-                    reused |= Children(Root(4)).at(0).item == asked;
-                }
-            }
-            PostMessageA(w, WM_COMMAND, IDYES, 0);
-            return true;
-        }
-        return false;
+    Select(Children(Root(4)).at(0).item);
+    bool asked = false;
+    DeleteAnswering(IDYES, &asked, [&] {
+        TranslationHistory().Remove(Settings(), TranslationHistory().At(0));
+        for (int i = 0; i < 20; ++i)
+            TranslationHistory().Add(Settings(), "text " + std::to_string(i), "texte", 8, 0);
     });
-    Command(IDM_TREE_DELETE);
-    ASSERT_TRUE(ran) << "the question was not asked";
-    EXPECT_EQ(TranslationHistory().Size(), 20u) << (reused ? "the handle was reused" : "no handle was reused");
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(TranslationHistory().Size(), 20u);
     EXPECT_EQ(Children(Root(4)).size(), 20u);
     EXPECT_EQ(ReadSetting("SaveTrad", "Search20").rfind("text 0", 0), 0u);
 }

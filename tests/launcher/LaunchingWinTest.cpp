@@ -2,6 +2,7 @@
 // test process and the stand-in browser records what it was asked to open.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -138,10 +139,9 @@ TEST_F(LauncherWin, HelpFollowsTheContentLanguageAndTheFavoriteEngineHomeOpensAl
 TEST_F(LauncherWin, HelpOpensTheCopyBesideTheProgramWithItsAnchorElseTheWebSite)
 {
     ASSERT_TRUE(StartWithSettings(Settings("Language=2\r\n")));
-    // The program's folder with blanks and, in the Western code page, an accented letter.
+    // The program's folder with blanks, a "#" and, in the Western code page, an accented letter.
     const bool western = GetACP() == 1252;
-    const std::string folderName = western ? "help test \xE9" : "help test";
-    const std::string folder = wt::ProgramFolder() + folderName + "\\";
+    const std::string folder = wt::ProgramFolder() + (western ? "help #1 \xE9\\" : "help #1\\");
     wt::DeleteTree(folder);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((folder + "helpen").c_str(), nullptr));
@@ -149,26 +149,14 @@ TEST_F(LauncherWin, HelpOpensTheCopyBesideTheProgramWithItsAnchorElseTheWebSite)
     const std::string savedProgram = App().programPath;
     App().programPath = folder + "Quorvane.exe";
 
-    std::string url = "file:///" + wt::ProgramFolder();
-    for (char& c : url)
-        if (c == '\\')
-            c = '/';
-    url += western ? "help%20test%20%C3%A9/" : "help%20test/";
+    std::string url = "file:///" + wt::ProgramFolder() + (western ? "help%20%231%20%C3%A9" : "help%20%231");
+    std::replace(url.begin(), url.end(), '\\', '/');
     OpenHelpPage("options4", "smtp");
-    EXPECT_TRUE(Opened(url + "helpen/options4.htm#smtp")) << Log();
+    EXPECT_TRUE(Opened(url + "/helpen/options4.htm#smtp")) << Log();
     EXPECT_NE(Log().find(standin_), std::string::npos) << "in the user's browser";
-
-    // No French copy: the French page of the web site.
-    Options().Language = 1;
-    OpenHelpPage("options4", "compare");
-    EXPECT_TRUE(Opened("http://www.quorvane.com/helpfr/options4.htm#compare")) << Log();
-    // The English copy gone: the web site again.
-    Options().Language = 2;
     DeleteFileA((folder + "helpen\\options4.htm").c_str());
     OpenHelpPage("options4", "addurl");
     EXPECT_TRUE(Opened("http://www.quorvane.com/helpen/options4.htm#addurl")) << Log();
-    wt::PumpMessages(300);
-    EXPECT_EQ(LoggedLaunches(), 3) << Log();
 
     App().programPath = savedProgram;
     wt::DeleteTree(folder);

@@ -32,55 +32,36 @@ bool PutOnClipboard(const std::string& text)
     return ok;
 }
 
-// The typed text (Windows Latin-1, blanks at the ends trimmed) as the engine should read it.
+// The typed text (Windows Latin-1) as the engine should read it.
 std::string Utf8(const std::string& ansi)
 {
     std::wstring wide(ansi.size(), L'\0');
-    int n = MultiByteToWideChar(1252, 0, ansi.c_str(), static_cast<int>(ansi.size()), &wide[0],
-                                static_cast<int>(wide.size()));
-    std::string out(static_cast<std::size_t>(n) * 4, '\0');
-    int m = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), n, &out[0], static_cast<int>(out.size()), nullptr, nullptr);
-    out.resize(static_cast<std::size_t>(m));
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], static_cast<int>(ansi.size()))));
+    std::string out(wide.size() * 3, '\0');
+    out.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                            &out[0], static_cast<int>(out.size()), nullptr, nullptr)));
     return out;
 }
 
-class SearchQuery : public LauncherWin {
-protected:
-    void SetUp() override
-    {
-        LauncherWin::SetUp();
-        ASSERT_FALSE(HttpPeer::Address().empty()) << "the test runs beside the HTTP peer";
-        const std::string engine = HttpPeer::Url("/search") + "?q=%s&hl=fr";
-        ASSERT_TRUE(StartWithSettings("[Options]\r\nWelCome=1\r\nUseMiniBrowserSearch=0\r\n"
-                                      "[Searcher]\r\nSearcher1=Peer|\"" + engine + "\"|" + HttpPeer::Url("/") +
-                                      "|1\r\n"));
-    }
-
-    // The address of the last launch, out of the stand-in's logged command line.
-    std::string LastAddress(int launches)
-    {
-        const std::string prefix = HttpPeer::Url("/search");
-        EXPECT_TRUE(wt::WaitUntil([&] { return LoggedLaunches() >= launches; }, 10000)) << Log();
-        std::string log = Log();
-        std::size_t at = log.rfind(prefix);
-        if (at == std::string::npos)
-            return std::string();
-        std::size_t end = log.find_first_of("\" \r\n", at);
-        return log.substr(at, end == std::string::npos ? std::string::npos : end - at);
-    }
-
-    // What the engine read out of that address.
-    static std::string EngineReads(const std::string& address)
-    {
-        const std::string base = HttpPeer::Url("");
-        std::string answer = HttpPeer::RawGet(address.substr(base.size()));
-        std::size_t body = answer.find("\r\n\r\n");
-        return body == std::string::npos ? "<no answer>" : answer.substr(body + 4);
-    }
-};
-
-TEST_F(SearchQuery, TheEngineReadsExactlyTheTextTypedThroughTheLauncherAndTheClipboard)
+// What the engine read out of the address of the last launch, taken from the stand-in's log.
+std::string EngineReadsLastLaunch(const std::string& log)
 {
+    const std::string base = HttpPeer::Url("");
+    const std::size_t at = log.rfind(HttpPeer::Url("/search"));
+    if (at == std::string::npos)
+        return "<no search>";
+    const std::size_t end = log.find_first_of("\" \r\n", at);
+    const std::string answer = HttpPeer::RawGet(log.substr(at + base.size(), end - at - base.size()));
+    const std::size_t body = answer.find("\r\n\r\n");
+    return body == std::string::npos ? "<no answer>" : answer.substr(body + 4);
+}
+
+TEST_F(LauncherWin, TheEngineReadsExactlyTheTextTypedThroughTheLauncherAndTheClipboard)
+{
+    ASSERT_FALSE(HttpPeer::Address().empty()) << "the test runs beside the HTTP peer";
+    ASSERT_TRUE(StartWithSettings("[Options]\r\nWelCome=1\r\nUseMiniBrowserSearch=0\r\n[Searcher]\r\nSearcher1=Peer|\"" +
+                                  HttpPeer::Url("/search") + "?q=%s&hl=fr\"|" + HttpPeer::Url("/") + "|1\r\n"));
     const char* const searches[] = {
         "hello & goodbye", "AT&T", "C#", "100%", "a=b?", "x/y", "  c++ -linux \"exact phrase\" ",
         "l'\xE9t\xE9 \xE0 Paris", "50 \x80 & 20%off", "%41%2B already escaped", "q=1&hl=en#frag",
@@ -95,13 +76,13 @@ TEST_F(SearchQuery, TheEngineReadsExactlyTheTextTypedThroughTheLauncherAndTheCli
         const std::string expected = "q=" + Utf8(trimmed) + "\nhl=fr\n";
 
         EXPECT_EQ(RecordAndLaunch(typed, false), 0) << typed;
-        std::string address = LastAddress(++launches);
-        EXPECT_EQ(EngineReads(address), expected) << "launcher: " << typed << " -> " << address;
-
+        EXPECT_TRUE(wt::WaitUntil([&] { return LoggedLaunches() == launches + 1; }, 10000)) << Log();
+        EXPECT_EQ(EngineReadsLastLaunch(Log()), expected) << "launcher: " << typed;
         ASSERT_TRUE(PutOnClipboard(typed));
         SearchClipboard();
-        address = LastAddress(++launches);
-        EXPECT_EQ(EngineReads(address), expected) << "clipboard: " << typed << " -> " << address;
+        EXPECT_TRUE(wt::WaitUntil([&] { return LoggedLaunches() == launches + 2; }, 10000)) << Log();
+        EXPECT_EQ(EngineReadsLastLaunch(Log()), expected) << "clipboard: " << typed;
+        launches += 2;
     }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 // Transports that record what a provider asked for and answer with what a test prepared.
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,10 +26,6 @@ struct FakeNetwork : TransportFactory {
     StatusWindow sessionWindow = nullptr;
     int sessionClosed = 0;
     bool failToCreate = false;
-    // Runs inside a session read, as a window message dispatched by the read would; the read
-    // then notes whether it was told to stop.
-    std::function<void()> duringGet;
-    bool stopAskedAfterHook = false;
 
     static std::string Headers(int status)
     {
@@ -82,11 +77,6 @@ struct FakeNetwork : TransportFactory {
         bool Get(const HttpRequest& request, std::string& content, StatusWindow) override
         {
             net.sessionGot.push_back(request);
-            content = "partial";
-            if (net.duringGet) {
-                net.duringGet();
-                net.stopAskedAfterHook = request.cancelled && request.cancelled();
-            }
             content = net.sessionContent;
             return net.sessionGets;
         }
