@@ -24,6 +24,7 @@ void ResourceProvider::ProcessContent() {}
 void ResourceProvider::Run()
 {
     failed_ = false;
+    noAnswer_ = false;
     errorText_.clear();
     content_.clear();
     lastRunTime_ = std::time(nullptr);
@@ -43,6 +44,7 @@ void ResourceProvider::Run()
 void ResourceProvider::Fetch(const std::string& address)
 {
     failed_ = false;
+    noAnswer_ = false;
     errorText_.clear();
     TransportFactory* factory = transports_ ? transports_ : InstalledTransportFactory();
     if (UsesDirectRequest())
@@ -86,6 +88,7 @@ void ResourceProvider::FetchDirect(const std::string& address, TransportFactory*
     } else if (!response.complete) {
         // A read that broke off (time-out, lost connection, oversized answer) is no answer.
         failed_ = true;
+        noAnswer_ = true;
         errorText_ = "Error fetching resource" + address;
     }
 }
@@ -95,6 +98,7 @@ void ResourceProvider::FetchBySession(const std::string& address, TransportFacto
     content_.clear();
     if (!IsFetchableAddress(address)) {
         failed_ = true;
+        noAnswer_ = true;
         errorText_ = "Error fetching resource" + address;
         return;
     }
@@ -118,6 +122,7 @@ void ResourceProvider::FetchBySession(const std::string& address, TransportFacto
     content_ = std::move(content);
     if (!ok) {
         failed_ = true;
+        noAnswer_ = true;
         errorText_ = "Error fetching resource" + address;
     }
 }

@@ -50,6 +50,9 @@ public:
     void RemoveScripts();
 
     bool Failed() const { return failed_; }
+    // The last fetch got no whole answer (a read that broke off, or no web address): unlike an
+    // error page, its content is no page at all.
+    bool NoAnswer() const { return noAnswer_; }
     const std::string& ErrorText() const { return errorText_; }
     const std::string& Content() const { return content_; }
     void SetContent(std::string content) { content_ = std::move(content); cursor_ = 0; }
@@ -80,6 +83,7 @@ private:
     void LimitRequest(HttpRequest& request) const;
 
     bool failed_ = false;
+    bool noAnswer_ = false;
     std::size_t cursor_ = 0;
     std::string agentName_;
     std::string content_;

@@ -20,7 +20,7 @@ void PageCheckProvider::ProcessContent()
     // Judged by its content alone: an error page is compared like any other page. But a read
     // that broke off (time-out, lost connection, a page beyond the largest) is no page: kept,
     // it would count as a change and replace the stored copy with a piece of the page.
-    if (Failed() && ErrorText().rfind("Error fetching resource", 0) == 0) {
+    if (NoAnswer()) {
         newBody_.clear();
     } else {
         newBody_ = Content();
