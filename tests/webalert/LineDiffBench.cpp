@@ -76,10 +76,10 @@ Figures Measure(const std::string& before, const std::string& after)
         auto t1 = std::chrono::steady_clock::now();
         const std::vector<std::string_view> oldLines(oldText.begin(), oldText.end());
         const std::vector<std::string_view> newLines(newText.begin(), newText.end());
-        const std::size_t before = gLive;
+        const std::size_t liveBefore = gLive;
         gPeak = gLive;
         const LineDiff diff = DiffLines(oldLines, newLines);
-        f.diffBytes = gPeak - before;
+        f.diffBytes = gPeak - liveBefore;
         auto t2 = std::chrono::steady_clock::now();
         const CompareView view = ArrangeRows(diff);
         auto t3 = std::chrono::steady_clock::now();
