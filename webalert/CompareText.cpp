@@ -92,3 +92,23 @@ std::size_t PreviousChange(const CompareView& view, std::size_t row)
             return *it;
     return kNoLine;
 }
+
+std::string FillPlaceholders(std::string_view format, const std::vector<std::string>& values)
+{
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            out += format[i];
+            continue;
+        }
+        const char next = format[++i];
+        if (next >= '1' && next <= '9') {
+            const std::size_t index = static_cast<std::size_t>(next - '1');
+            if (index < values.size())
+                out += values[index];
+        } else {
+            out += next == '%' ? "%" : std::string{'%', next};
+        }
+    }
+    return out;
+}

@@ -40,3 +40,7 @@ CompareView ArrangeRows(const LineDiff& diff);
 // From kNoLine, next gives the first block and previous the last.
 std::size_t NextChange(const CompareView& view, std::size_t row);
 std::size_t PreviousChange(const CompareView& view, std::size_t row);
+
+// format with "%1" to "%9" replaced by values (a placeholder without a value is dropped);
+// "%%" gives "%". The texts come from resources, whose placeholders translators may reorder.
+std::string FillPlaceholders(std::string_view format, const std::vector<std::string>& values);

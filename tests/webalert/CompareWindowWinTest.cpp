@@ -1,0 +1,305 @@
+// The comparison window under Wine on real copies: what each row shows and in which colours
+// (asked of the window's own drawing code), the first change selected and in view, moving
+// between changes by buttons and F8, the summary line, the window reused for the same page,
+// equal and unreadable copies, French texts, and the window going with its owner.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/AppContext_win.h"
+#include "app/ResourceLoader_win.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/WineTestUtil.h"
+#include "webalert/CompareText.h"
+#include "webalert/CompareWindow_win.h"
+
+namespace {
+
+const char* const kPrevious =
+    "<html><head><title>Fruit</title><script>var stamp = 1;</script></head><body>\n"
+    "<h1>Prices &amp; offers</h1>\n"
+    "<p>Apples 2 euros</p>\n"
+    "<p>Pears 3 euros</p>\n"
+    "<p>Old offer: lemons</p>\n"
+    "<p>Plums 4 euros</p>\n"
+    "</body></html>\n";
+const char* const kCurrent =
+    "<html><head><title>Fruit</title><script>var stamp = 2;</script></head><body>\n"
+    "<h1>Prices &amp; offers</h1>\n"
+    "<p>Apples 2 euros</p>\n"
+    "<p>Pears 5 euros</p>\n"
+    "<p>Plums 4 euros</p>\n"
+    "<p>New: cherries 6 euros</p>\n"
+    "</body></html>\n";
+
+struct Row {
+    std::string mark, oldNumber, oldText, newNumber, newText;
+};
+
+std::string Cell(HWND list, int row, int column)
+{
+    char text[512] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+std::vector<Row> Rows(HWND window)
+{
+    HWND list = GetDlgItem(window, IDC_CMP_ROWS);
+    std::vector<Row> rows;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        rows.push_back({Cell(list, i, 0), Cell(list, i, 1), Cell(list, i, 2), Cell(list, i, 3), Cell(list, i, 4)});
+    return rows;
+}
+
+// The background the window's custom drawing gives a cell.
+COLORREF CellColour(HWND window, int row, int column)
+{
+    NMLVCUSTOMDRAW draw = {};
+    draw.nmcd.hdr.hwndFrom = GetDlgItem(window, IDC_CMP_ROWS);
+    draw.nmcd.hdr.idFrom = IDC_CMP_ROWS;
+    draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+    draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
+    draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
+    draw.iSubItem = column;
+    draw.clrTextBk = RGB(1, 2, 3);
+    SendMessageA(window, WM_NOTIFY, IDC_CMP_ROWS, reinterpret_cast<LPARAM>(&draw));
+    return draw.clrTextBk;
+}
+
+std::string Text(HWND window, int id = 0)
+{
+    char text[1024] = {};
+    GetWindowTextA(id ? GetDlgItem(window, id) : window, text, sizeof text);
+    return text;
+}
+
+int Selected(HWND window)
+{
+    return static_cast<int>(SendMessageA(GetDlgItem(window, IDC_CMP_ROWS), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                         LVNI_SELECTED));
+}
+
+bool InView(HWND window, int row)
+{
+    HWND list = GetDlgItem(window, IDC_CMP_ROWS);
+    const int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+    const int perPage = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    return row >= top && row < top + perPage;
+}
+
+void Click(HWND window, int id)
+{
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// The screen's rectangle as a 24-bit BMP file.
+bool SaveScreenBitmap(const RECT& area, const std::string& path)
+{
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const int stride = (width * 3 + 3) & ~3;
+    std::string pixels(static_cast<std::size_t>(stride) * height, '\0');
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), &pixels[0], reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::string data(reinterpret_cast<const char*>(&header), sizeof header);
+    data.append(reinterpret_cast<const char*>(&info), sizeof info);
+    return wt::WriteFileText(path, data + pixels);
+}
+
+class CompareWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        AppContext& app = App();
+        app.instance = GetModuleHandleA(nullptr);
+        if (!app.smallIcon)
+            app.smallIcon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON, 16, 16, 0));
+        if (!app.largeIcon)
+            app.largeIcon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(IDI_LARGE), IMAGE_ICON, 32, 32, 0));
+        SetUiLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        folder_ = std::string(temp) + "qv-compare\\";
+        wt::DeleteTree(folder_);
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        previous_ = folder_ + "urBackup.html";
+        current_ = folder_ + "url.html";
+        ASSERT_TRUE(wt::WriteFileText(previous_, kPrevious));
+        ASSERT_TRUE(wt::WriteFileText(current_, kCurrent));
+    }
+    void TearDown() override
+    {
+        for (HWND w : opened_)
+            if (IsWindow(w))
+                DestroyWindow(w);
+        wt::DeleteTree(folder_);
+    }
+
+    HWND Show(const std::string& name, const std::string& previous, const std::string& current, HWND owner = nullptr)
+    {
+        HWND w = ShowPageComparison(owner, name, previous, current);
+        opened_.push_back(w);
+        wt::PumpMessages(50);
+        return w;
+    }
+
+    std::string folder_, previous_, current_;
+    std::vector<HWND> opened_;
+};
+
+TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
+{
+    HWND w = Show("Fruit & co", previous_, current_);
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_EQ(Text(w), "Changes in Fruit & co");
+
+    // The text of both copies, scripts and tags gone; the change, the removal and the addition
+    // each marked on its own row.
+    const std::vector<Row> rows = Rows(w);
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[0].oldText, "Fruit");
+    EXPECT_EQ(rows[1].mark, "");
+    EXPECT_EQ(rows[1].newText, "Prices & offers");
+    EXPECT_EQ(rows[3].mark, "~");
+    EXPECT_EQ(rows[3].oldNumber + " " + rows[3].oldText, "4 Pears 3 euros");
+    EXPECT_EQ(rows[3].newNumber + " " + rows[3].newText, "4 Pears 5 euros");
+    EXPECT_EQ(rows[4].mark, "-");
+    EXPECT_EQ(rows[4].oldText, "Old offer: lemons");
+    EXPECT_EQ(rows[4].newNumber + rows[4].newText, "");
+    EXPECT_EQ(rows[5].mark, "");
+    EXPECT_EQ(rows[5].oldNumber + "/" + rows[5].newNumber, "6/5");
+    EXPECT_EQ(rows[6].mark, "+");
+    EXPECT_EQ(rows[6].oldNumber + rows[6].oldText, "");
+    EXPECT_EQ(rows[6].newText, "New: cherries 6 euros");
+
+    // Colours: changed both sides, removed on the left, added on the right, the side without a
+    // line greyed, unchanged rows plain.
+    const COLORREF plain = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(CellColour(w, 1, 2), plain);
+    EXPECT_EQ(CellColour(w, 3, 2), CellColour(w, 3, 4));
+    const COLORREF changed = CellColour(w, 3, 2), removed = CellColour(w, 4, 2), added = CellColour(w, 6, 4);
+    EXPECT_NE(changed, plain);
+    EXPECT_NE(removed, plain);
+    EXPECT_NE(added, plain);
+    EXPECT_NE(changed, removed);
+    EXPECT_NE(changed, added);
+    EXPECT_NE(removed, added);
+    EXPECT_EQ(CellColour(w, 4, 4), CellColour(w, 6, 2));
+    EXPECT_NE(CellColour(w, 4, 4), plain);
+
+    EXPECT_EQ(Text(w, IDC_CMP_SUMMARY), FillPlaceholders(LoadText(IDS_CMP_SUMMARY), {"1", "1", "1"}));
+    EXPECT_EQ(Selected(w), 3);
+    EXPECT_TRUE(InView(w, 3));
+
+    // Next and previous change: the blocks start at rows 3 and 6; past the last one, nothing moves.
+    Click(w, IDC_CMP_NEXT);
+    EXPECT_EQ(Selected(w), 6);
+    Click(w, IDC_CMP_NEXT);
+    EXPECT_EQ(Selected(w), 6);
+    Click(w, IDC_CMP_PREVIOUS);
+    EXPECT_EQ(Selected(w), 3);
+    HWND list = GetDlgItem(w, IDC_CMP_ROWS);
+    SendMessageA(list, WM_KEYDOWN, VK_F8, 0);
+    EXPECT_EQ(Selected(w), 6);
+
+    // The same page again: the same window, refreshed; equal copies say so.
+    ASSERT_TRUE(wt::WriteFileText(previous_, kCurrent));
+    EXPECT_EQ(Show("FRUIT & CO", previous_, current_), w);
+    EXPECT_EQ(Text(w, IDC_CMP_SUMMARY), "No difference in the text.");
+    EXPECT_EQ(Rows(w).size(), 6u);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_NEXT)));
+    EXPECT_EQ(CellColour(w, 3, 2), plain);
+
+    // Another page beside it; closing frees the window.
+    HWND other = Show("Other", current_, previous_);
+    ASSERT_TRUE(other);
+    EXPECT_NE(other, w);
+    SendMessageA(w, WM_CLOSE, 0, 0);
+    wt::PumpMessages(50);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_TRUE(IsWindow(other));
+    SendMessageA(GetDlgItem(other, IDC_CMP_ROWS), WM_KEYDOWN, VK_ESCAPE, 0);
+    wt::PumpMessages(50);
+    EXPECT_FALSE(IsWindow(other));
+}
+
+TEST_F(CompareWindowTest, UnreadableCopiesFrenchAndOwner)
+{
+    // No previous copy: the window says which copy cannot be read and shows nothing.
+    const std::string missing = folder_ + "absent\\urBackup.html";
+    HWND w = Show("Fruit", missing, current_);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(Text(w, IDC_CMP_SUMMARY), FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {missing}));
+    EXPECT_NE(Text(w, IDC_CMP_SUMMARY).find("cannot be read"), std::string::npos);
+    EXPECT_EQ(Rows(w).size(), 0u);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_PREVIOUS)));
+    // A current copy missing too, in French.
+    SetUiLanguage(MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND fr = Show("Fruits", previous_, folder_ + "url-absent.html", owner);
+    ASSERT_TRUE(fr);
+    EXPECT_EQ(Text(fr), "Modifications de Fruits");
+    EXPECT_NE(Text(fr, IDC_CMP_SUMMARY).find("illisible"), std::string::npos);
+    EXPECT_NE(Text(fr, IDC_CMP_SUMMARY).find("url-absent.html"), std::string::npos);
+    EXPECT_EQ(Text(fr, IDCANCEL), "Fermer");
+    // Readable copies in French.
+    HWND fr2 = Show("Fruits 2", previous_, current_, owner);
+    EXPECT_EQ(Text(fr2, IDC_CMP_SUMMARY).rfind("Lignes modifi", 0), 0u);
+    EXPECT_NE(Text(fr2, IDC_CMP_SUMMARY).find(": 1 (en jaune)"), std::string::npos);
+    // The windows go with their owner.
+    DestroyWindow(owner);
+    EXPECT_FALSE(IsWindow(fr));
+    EXPECT_FALSE(IsWindow(fr2));
+    EXPECT_TRUE(IsWindow(w));
+}
+
+// Not run by default: pictures of the window for docs/ (scripts/compare-screenshots.sh).
+TEST_F(CompareWindowTest, DISABLED_Screenshots)
+{
+    const char* out = std::getenv("QV_SHOT_DIR");
+    ASSERT_TRUE(out);
+    for (bool french : {false, true}) {
+        SetUiLanguage(french ? MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH) : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        HWND w = Show(french ? "Fruits du march\xe9" : "Market fruit", previous_, current_);
+        ASSERT_TRUE(w);
+        SetWindowPos(w, HWND_TOP, 40, 40, 760, 380, SWP_SHOWWINDOW);
+        wt::PumpMessages(500);
+        RECT r = {};
+        GetWindowRect(w, &r);
+        ASSERT_TRUE(SaveScreenBitmap(r, std::string(out) + (french ? "\\compare-window-fr.bmp" : "\\compare-window-en.bmp")));
+        DestroyWindow(w);
+    }
+}
+
+} // namespace
