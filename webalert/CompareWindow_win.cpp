@@ -303,6 +303,10 @@ private:
             return CDRF_DODEFAULT;
         draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
         draw.clrTextBk = GetSysColor(COLOR_WINDOW);
+        // The selection shows in the mark column only, so that the colours of the selected
+        // change stay readable.
+        if (draw.iSubItem != kMarkColumn)
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
         if (draw.nmcd.dwItemSpec >= view_.rows.size())
             return CDRF_NEWFONT;
         const RowKind kind = view_.rows[draw.nmcd.dwItemSpec].kind;

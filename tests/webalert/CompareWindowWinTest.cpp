@@ -291,6 +291,14 @@ TEST_F(CompareWindowTest, DISABLED_Screenshots)
     ASSERT_TRUE(out);
     for (bool french : {false, true}) {
         SetUiLanguage(french ? MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH) : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        if (french) {
+            ASSERT_TRUE(wt::WriteFileText(previous_, "<html><body>\n<h1>Prix &amp; offres</h1>\n<p>Pommes 2 euros</p>\n"
+                                                     "<p>Poires 3 euros</p>\n<p>Ancienne offre : citrons</p>\n"
+                                                     "<p>Prunes 4 euros</p>\n</body></html>\n"));
+            ASSERT_TRUE(wt::WriteFileText(current_, "<html><body>\n<h1>Prix &amp; offres</h1>\n<p>Pommes 2 euros</p>\n"
+                                                    "<p>Poires 5 euros</p>\n<p>Prunes 4 euros</p>\n"
+                                                    "<p>Nouveau : cerises 6 euros</p>\n</body></html>\n"));
+        }
         HWND w = Show(french ? "Fruits du march\xe9" : "Market fruit", previous_, current_);
         ASSERT_TRUE(w);
         SetWindowPos(w, HWND_TOP, 40, 40, 760, 380, SWP_SHOWWINDOW);
