@@ -30,9 +30,11 @@ constexpr COLORREF kAbsentBack = RGB(236, 236, 236);
 
 enum Column { kMarkColumn, kOldNumberColumn, kOldTextColumn, kNewNumberColumn, kNewTextColumn, kColumnCount };
 
+// Shares everything, so that a check rotating the copies meanwhile is never held up.
 bool ReadCopy(const std::string& path, std::string& bytes)
 {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.Get() == INVALID_HANDLE_VALUE) {
         file.Release();

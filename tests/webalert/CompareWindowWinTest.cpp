@@ -241,6 +241,20 @@ TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_NEXT)));
     EXPECT_EQ(CellColour(w, 3, 2), plain);
 
+    // A change far down a long page is scrolled into view, with a little context above it.
+    std::string longBefore = "<html><body>\n", longAfter = longBefore;
+    for (int i = 1; i <= 400; ++i) {
+        longBefore += "<p>line " + std::to_string(i) + "</p>\n";
+        longAfter += i == 300 ? "<p>line 300, edited</p>\n" : "<p>line " + std::to_string(i) + "</p>\n";
+    }
+    ASSERT_TRUE(wt::WriteFileText(previous_, longBefore));
+    ASSERT_TRUE(wt::WriteFileText(current_, longAfter));
+    EXPECT_EQ(Show("Fruit & co", previous_, current_), w);
+    EXPECT_EQ(Selected(w), 299);
+    EXPECT_TRUE(InView(w, 299));
+    EXPECT_TRUE(InView(w, 297));
+    EXPECT_EQ(Rows(w)[299].mark, "~");
+
     // Another page beside it; closing frees the window.
     HWND other = Show("Other", current_, previous_);
     ASSERT_TRUE(other);
