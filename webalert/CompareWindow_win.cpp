@@ -59,16 +59,45 @@ std::vector<CompareWindow*>& OpenWindows()
     return windows;
 }
 
+// The program's message loop offers only the launcher to IsDialogMessage. While comparison
+// windows are open, a message hook gives them their keyboard (Tab, Escape, the buttons' Alt
+// keys) in every loop of this thread, modal ones included.
+HHOOK gKeyboardHook = nullptr;
+
+HWND CompareWindowOf(HWND window);
+
+LRESULT CALLBACK DialogKeys(int code, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (code >= 0 && wParam == PM_REMOVE) {
+        MSG* msg = reinterpret_cast<MSG*>(lParam);
+        if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+            HWND dialog = CompareWindowOf(msg->hwnd);
+            if (dialog && IsDialogMessageA(dialog, msg)) {
+                msg->message = WM_NULL;
+                msg->wParam = 0;
+                msg->lParam = 0;
+            }
+        }
+    }
+    return CallNextHookEx(gKeyboardHook, code, wParam, lParam);
+}
+
 class CompareWindow : public Dialog {
 public:
     explicit CompareWindow(std::string pageName) : Dialog(IDD_PAGE_COMPARE), pageName_(std::move(pageName))
     {
         OpenWindows().push_back(this);
+        if (!gKeyboardHook)
+            gKeyboardHook = SetWindowsHookExA(WH_GETMESSAGE, DialogKeys, nullptr, GetCurrentThreadId());
     }
     ~CompareWindow() override
     {
         auto& open = OpenWindows();
         open.erase(std::remove(open.begin(), open.end(), this), open.end());
+        if (open.empty() && gKeyboardHook) {
+            UnhookWindowsHookEx(gKeyboardHook);
+            gKeyboardHook = nullptr;
+        }
     }
 
     const std::string& PageName() const { return pageName_; }
@@ -369,6 +398,16 @@ private:
     int buttonsFromBottom_ = 0;
     int closeFromRight_ = 0;
 };
+
+HWND CompareWindowOf(HWND window)
+{
+    for (CompareWindow* open : OpenWindows()) {
+        HWND dialog = open->Window();
+        if (dialog && (window == dialog || IsChild(dialog, window)))
+            return dialog;
+    }
+    return nullptr;
+}
 
 } // namespace
 

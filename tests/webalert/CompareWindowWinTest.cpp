@@ -232,6 +232,16 @@ TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
     HWND list = GetDlgItem(w, IDC_CMP_ROWS);
     SendMessageA(list, WM_KEYDOWN, VK_F8, 0);
     EXPECT_EQ(Selected(w), 6);
+    // The dialog keys work from the program's plain message loop: Alt+P, and Tab to a button.
+    SetFocus(list);
+    PostMessageA(list, WM_SYSCHAR, 'p', 1u << 29);
+    wt::PumpMessages(50);
+    EXPECT_EQ(Selected(w), 3);
+    SetFocus(list);
+    PostMessageA(list, WM_KEYDOWN, VK_TAB, 0);
+    wt::PumpMessages(50);
+    EXPECT_EQ(GetParent(GetFocus()), w);
+    EXPECT_NE(GetFocus(), list);
 
     // The same page again: the same window, refreshed; equal copies say so.
     ASSERT_TRUE(wt::WriteFileText(previous_, kCurrent));
