@@ -226,7 +226,7 @@ TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
     EXPECT_FALSE(IsWindow(other));
 }
 
-TEST_F(CompareWindowTest, UnreadableCopiesFrenchAndOwner)
+TEST_F(CompareWindowTest, UnreadableAndOddCopiesFrenchAndOwner)
 {
     // No previous copy: the window says which copy cannot be read and shows nothing.
     const std::string missing = folder_ + "absent\\urBackup.html";
@@ -236,6 +236,18 @@ TEST_F(CompareWindowTest, UnreadableCopiesFrenchAndOwner)
     EXPECT_NE(Text(w, IDC_CMP_SUMMARY).find("cannot be read"), std::string::npos);
     EXPECT_EQ(Rows(w).size(), 0u);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_PREVIOUS)));
+    // A 1000-character name, NUL bytes and a line longer than a list cell.
+    const std::string longLine(5000, 'x');
+    ASSERT_TRUE(wt::WriteFileText(previous_, std::string("<p>a\0b</p>\n<p>same</p>\n", 23)));
+    ASSERT_TRUE(wt::WriteFileText(current_, "<p>" + longLine + "</p>\n<p>same</p>\n"));
+    HWND odd = Show(std::string(1000, 'n'), previous_, current_);
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(Rows(odd).size(), 2u);
+    EXPECT_EQ(Rows(odd)[0].substr(0, 6), "~|1|a|");
+    EXPECT_EQ(Rows(odd)[1], "|2|same|2|same");
+    ASSERT_TRUE(wt::WriteFileText(previous_, kPrevious));
+    ASSERT_TRUE(wt::WriteFileText(current_, kCurrent));
+
     // A current copy missing too, in French.
     SetUiLanguage(MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
     HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
