@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -104,34 +106,17 @@ public:
 
     // Reads both copies and shows their difference; the window stays usable when a copy
     // cannot be read, with the reason in its summary line.
-    void Load(const std::string& previousPath, const std::string& currentPath)
+    void Load(const std::string& pageName, const std::string& previousPath, const std::string& currentPath)
     {
-        oldText_.clear();
-        newText_.clear();
-        view_ = CompareView();
+        pageName_ = pageName;
+        SetWindowTextA(Window(), FillPlaceholders(LoadText(IDS_CMP_TITLE), {pageName_}).c_str());
         std::string summary;
-        std::string previousBytes;
-        std::string currentBytes;
-        const bool previousRead = ReadCopy(previousPath, previousBytes);
-        const bool currentRead = previousRead && ReadCopy(currentPath, currentBytes);
-        if (!previousRead || !currentRead) {
-            summary = FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {previousRead ? currentPath : previousPath});
-        } else {
-            oldText_ = PageTextLines(previousBytes);
-            newText_ = PageTextLines(currentBytes);
-            previousBytes = std::string();
-            currentBytes = std::string();
-            const std::vector<std::string_view> oldLines(oldText_.begin(), oldText_.end());
-            const std::vector<std::string_view> newLines(newText_.begin(), newText_.end());
-            view_ = ArrangeRows(DiffLines(oldLines, newLines));
-            if (view_.changeStarts.empty())
-                summary = LoadText(IDS_CMP_NO_DIFFERENCE);
-            else
-                summary = FillPlaceholders(LoadText(IDS_CMP_SUMMARY), {std::to_string(view_.changed),
-                                                                       std::to_string(view_.added),
-                                                                       std::to_string(view_.removed)});
-            if (view_.cutShort)
-                summary += " " + LoadText(IDS_CMP_CUT_SHORT);
+        try {
+            summary = Compare(previousPath, currentPath);
+        } catch (const std::bad_alloc&) {
+            // Two copies too big for the memory left: the window stays, empty, and says so.
+            Clear();
+            summary = FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {currentPath});
         }
         SetDlgItemTextA(Window(), IDC_CMP_SUMMARY, summary.c_str());
         HWND list = Item(IDC_CMP_ROWS);
@@ -146,7 +131,6 @@ protected:
     bool OnInit() override
     {
         ApplyDialogSkin(Window());
-        SetWindowTextA(Window(), FillPlaceholders(LoadText(IDS_CMP_TITLE), {pageName_}).c_str());
         SetWindowSubclass(Window(), DeleteOnDestroy, 0, reinterpret_cast<DWORD_PTR>(this));
 
         HWND list = Item(IDC_CMP_ROWS);
@@ -241,6 +225,40 @@ protected:
     }
 
 private:
+    void Clear()
+    {
+        oldText_ = std::vector<std::string>();
+        newText_ = std::vector<std::string>();
+        view_ = CompareView();
+    }
+
+    // Fills the texts and rows; returns the summary line.
+    std::string Compare(const std::string& previousPath, const std::string& currentPath)
+    {
+        Clear();
+        std::string previousBytes;
+        std::string currentBytes;
+        if (!ReadCopy(previousPath, previousBytes))
+            return FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {previousPath});
+        if (!ReadCopy(currentPath, currentBytes))
+            return FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {currentPath});
+        oldText_ = PageTextLines(previousBytes);
+        previousBytes = std::string();
+        newText_ = PageTextLines(currentBytes);
+        currentBytes = std::string();
+        const std::vector<std::string_view> oldLines(oldText_.begin(), oldText_.end());
+        const std::vector<std::string_view> newLines(newText_.begin(), newText_.end());
+        view_ = ArrangeRows(DiffLines(oldLines, newLines));
+        std::string summary = view_.changeStarts.empty()
+                                  ? LoadText(IDS_CMP_NO_DIFFERENCE)
+                                  : FillPlaceholders(LoadText(IDS_CMP_SUMMARY),
+                                                     {std::to_string(view_.changed), std::to_string(view_.added),
+                                                      std::to_string(view_.removed)});
+        if (view_.cutShort)
+            summary += " " + LoadText(IDS_CMP_CUT_SHORT);
+        return summary;
+    }
+
     static LRESULT CALLBACK DeleteOnDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR data) noexcept
     {
@@ -297,22 +315,24 @@ private:
         if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= view_.rows.size())
             return;
         const CompareRow& row = view_.rows[static_cast<std::size_t>(item.iItem)];
-        std::string cell;
+        // Numbers are short; a page's line may be megabytes long and is only cut, never copied.
+        char number[24] = {};
+        std::string_view cell;
         switch (item.iSubItem) {
         case kMarkColumn:
             cell = row.kind == RowKind::Changed ? "~" : row.kind == RowKind::Added ? "+" : row.kind == RowKind::Removed ? "-" : "";
             break;
         case kOldNumberColumn:
-            if (row.oldLine != kNoLine)
-                cell = std::to_string(row.oldLine + 1);
+        case kNewNumberColumn: {
+            const std::size_t line = item.iSubItem == kOldNumberColumn ? row.oldLine : row.newLine;
+            if (line != kNoLine)
+                cell = std::string_view(number, static_cast<std::size_t>(
+                                                    wsprintfA(number, "%lu", static_cast<unsigned long>(line + 1))));
             break;
+        }
         case kOldTextColumn:
             if (row.oldLine != kNoLine)
                 cell = oldText_[row.oldLine];
-            break;
-        case kNewNumberColumn:
-            if (row.newLine != kNoLine)
-                cell = std::to_string(row.newLine + 1);
             break;
         case kNewTextColumn:
             if (row.newLine != kNoLine)
@@ -425,7 +445,7 @@ HWND ShowPageComparison(HWND owner, const std::string& pageName, const std::stri
             return nullptr;
         window = made.release();  // deleted when its window goes
     }
-    window->Load(previous, current);
+    window->Load(pageName, previous, current);
     ShowWindow(window->Window(), IsIconic(window->Window()) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(window->Window());
     return window->Window();
