@@ -422,6 +422,21 @@
 // ==== end of link dialogs ====
 
 // ==== Comparison window (webalert/) ====
+#define IDD_PAGE_COMPARE        6100  // the comparison window of a page's two copies
+// Controls of dialog 6100 (Close is IDCANCEL).
+#define IDC_CMP_SUMMARY         6101
+#define IDC_CMP_ROWS            6102
+#define IDC_CMP_PREVIOUS        6103
+#define IDC_CMP_NEXT            6104
+// Its texts.
+#define IDS_CMP_TITLE           6110  // %1: the page's name
+#define IDS_CMP_COL_PREVIOUS    6111
+#define IDS_CMP_COL_CURRENT     6112
+#define IDS_CMP_COL_LINE        6113
+#define IDS_CMP_SUMMARY         6114  // %1 changed, %2 added, %3 removed lines
+#define IDS_CMP_NO_DIFFERENCE   6115
+#define IDS_CMP_CUT_SHORT       6116
+#define IDS_CMP_UNREADABLE      6117  // %1: the path of the copy
 
 // ==== end of comparison window ====
 
