@@ -13,7 +13,7 @@ void WorkingPages::CopyFrom(const MonitoredPageList& live)
     const std::vector<PageId> ids = live.Ids();
     // Copies and Ids are two looks at the list; a page appended between them has no copy.
     for (std::size_t i = 0; i < copies.size() && i < ids.size(); ++i)
-        pages_.push_back({copies[i], ids[i], false});
+        pages_.push_back({copies[i], ids[i], false, copies[i].name});
 }
 
 bool WorkingPages::NameTaken(std::string_view name) const
@@ -24,7 +24,7 @@ bool WorkingPages::NameTaken(std::string_view name) const
 
 void WorkingPages::Add(const MonitoredPage& page)
 {
-    pages_.push_back({page, nullptr, true});
+    pages_.push_back({page, nullptr, true, std::string()});
 }
 
 void WorkingPages::Replace(std::size_t index, const MonitoredPage& page)
@@ -35,13 +35,15 @@ void WorkingPages::Replace(std::size_t index, const MonitoredPage& page)
     pages_[index].edited = true;
 }
 
-void WorkingPages::Remove(std::size_t index)
+std::string WorkingPages::Remove(std::size_t index)
 {
     if (index >= pages_.size())
-        return;
+        return std::string();
+    std::string folder = pages_[index].folderName;
     if (pages_[index].source)
         deleted_.push_back(pages_[index].source);
     pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
+    return folder;
 }
 
 void WorkingPages::ApplyTo(MonitoredPageList& live) const

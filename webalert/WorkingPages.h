@@ -3,6 +3,7 @@
 // live records. On OK the copies go back into the live list, and what a run found in the
 // meantime (a page marked changed, its date, time and count) survives unless the user
 // edited or deleted that page in the sheet.
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@ struct WorkingPage {
     MonitoredPage page;
     PageId source = nullptr;   // the live record it was copied from; null when added here
     bool edited = false;       // the user confirmed the Add/Edit dialog on it
+    std::string folderName;    // the name its stored copies are kept under; empty when added here
 };
 
 class WorkingPages {
@@ -30,7 +32,9 @@ public:
     // The record at index after the user confirmed the Edit dialog on it.
     void Replace(std::size_t index, const MonitoredPage& page);
     // Takes the record at index out; the live record it came from leaves the live list on OK.
-    void Remove(std::size_t index);
+    // Returns the name whose folder holds the page's stored copies (the name it had when
+    // copied: editing a name does not move the folder); empty for a page added here.
+    std::string Remove(std::size_t index);
 
     // Puts the copies into the live list: deleted pages leave it, edited and added pages come
     // in as the user left them, the others keep the change marks a run gave them meanwhile.

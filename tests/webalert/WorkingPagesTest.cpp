@@ -43,7 +43,15 @@ TEST(WorkingPages, ApplyKeepsWhatARunDidUnlessTheUserTouchedThePage)
     renamed.name = "Renamed2";
     work.Replace(4, renamed);
     work.Add(MonitoredPage("Added", "http://example.com/added"));
-    work.Remove(0);
+    EXPECT_EQ(work.Remove(0), "Deleted");
+    // A page added and removed here has no stored copies; one renamed here keeps them under
+    // its first name.
+    work.Add(MonitoredPage("Gone", "http://example.com/gone"));
+    EXPECT_EQ(work.Remove(work.Size() - 1), "");
+    WorkingPages other;
+    other.CopyFrom(live);
+    other.Replace(0, MonitoredPage("Elsewhere", "http://example.com/"));
+    EXPECT_EQ(other.Remove(0), "Deleted");
     EXPECT_FALSE(work.NameTaken("deleted"));
     EXPECT_TRUE(work.NameTaken("added"));
 
