@@ -76,9 +76,13 @@ protected:
         case IDCANCEL:
             End(IDCANCEL);
             return true;
-        case IDC_LINK_CURRENT:
-            SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(MiniBrowserCurrentAddress(), kTextChars).c_str());
+        case IDC_LINK_CURRENT: {
+            // Without a page in the mini browser the typed link stays.
+            const std::string address = MiniBrowserCurrentAddress();
+            if (!address.empty())
+                SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(address, kTextChars).c_str());
             return true;
+        }
         case IDC_LINK_HELP:
             OpenHelpPage("options4", "addurl");
             return true;

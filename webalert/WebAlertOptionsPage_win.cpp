@@ -41,7 +41,7 @@ protected:
     {
         working_.CopyFrom(WebAlertPages());
         SetUpList();
-        FillList(0);
+        FillList(-1);
 
         const OptionRecord& o = Options();
         HWND modes = Item(IDC_WA_FREQUENCY);
