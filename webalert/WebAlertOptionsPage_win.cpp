@@ -128,6 +128,17 @@ protected:
             ShowContextMenu(lParam);
             result = TRUE;
             return true;
+        case WM_ERASEBKGND: {
+            // The program's dialog ground over the whole page.
+            HBRUSH ground = App().backgroundBrush.Get();
+            if (!ground)
+                return false;
+            RECT area = {};
+            GetClientRect(Window(), &area);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, ground);
+            result = TRUE;
+            return true;
+        }
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
