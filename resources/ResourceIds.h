@@ -462,6 +462,9 @@
 #define IDC_WA_UNIT_MINUTES     1048
 #define IDC_WA_UNIT_HOURS       1049
 #define IDC_WA_SMTP             202
+// Tips of the page's picture buttons.
+#define IDS_TIP_BROWSE_SOUND    5960
+#define IDS_TIP_TEST_SOUND      5961
 
 // ==== end of link dialogs ====
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/AppContext_win.h"
+#include "app/DialogTips_win.h"
 #include "app/MessageBox_win.h"
 #include "app/Messages.h"
 #include "app/OptionRecord.h"
@@ -62,6 +63,8 @@ protected:
         SetDlgItemTextA(Window(), IDC_WA_SOUND_NAME, Cut(o.WebAlertSoundName, kSoundChars).c_str());
         SetButtonBitmap(Item(IDC_WA_BROWSE), IDB_BUTTON_BROWSE);
         SetButtonBitmap(Item(IDC_WA_TEST_SOUND), IDB_BUTTON_PLAY);
+        AddTip(Window(), IDC_WA_BROWSE, IDS_TIP_BROWSE_SOUND);
+        AddTip(Window(), IDC_WA_TEST_SOUND, IDS_TIP_TEST_SOUND);
         EnableSound();
         return true;
     }
@@ -180,10 +183,16 @@ protected:
         SaveWebAlertPages();
         if (HWND monitor = Windows().webAlert)
             SendMessageA(monitor, UM_TRAYICON, 0, 0);
+        RemovePageTips();
         return true;
     }
 
+    void OnCancel() override { RemovePageTips(); }
+
 private:
+    // The shared tooltip window would keep tools of the page's buttons after they are gone.
+    void RemovePageTips() { RemoveTips(Window(), {IDC_WA_BROWSE, IDC_WA_TEST_SOUND}); }
+
     int Checked(int id) const { return IsDlgButtonChecked(Window(), id) == BST_CHECKED ? 1 : 0; }
     void Check(int id, int on) { CheckDlgButton(Window(), id, on ? BST_CHECKED : BST_UNCHECKED); }
 
