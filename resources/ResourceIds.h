@@ -422,9 +422,9 @@
 #define IDD_LINK_EDIT           188   // "Add/Edit link"
 #define IDD_COMPARE_OPTIONS     194   // "Advanced": how pages are compared
 #define IDR_LIST_MENU           198   // context menu of the options' lists (first popup)
-#define IDM_LIST_ADD            32831
-#define IDM_LIST_EDIT           32832
-#define IDM_LIST_DELETE         32833
+#define ID_LIST_ADD            32831
+#define ID_LIST_EDIT           32832
+#define ID_LIST_DELETE         32833
 #define IDC_LINK_HELP           9     // Help of dialogs 188 and 194
 // Dialog 188.
 #define IDC_LINK_ENABLE         1003

@@ -89,15 +89,15 @@ protected:
             TestSound();
             return true;
         case IDC_WA_ADD:
-        case IDM_LIST_ADD:
+        case ID_LIST_ADD:
             AddPage();
             return true;
         case IDC_WA_EDIT:
-        case IDM_LIST_EDIT:
+        case ID_LIST_EDIT:
             EditPage();
             return true;
         case IDC_WA_DELETE:
-        case IDM_LIST_DELETE:
+        case ID_LIST_DELETE:
             DeletePage();
             return true;
         case IDC_WA_ADVANCED:
@@ -381,8 +381,8 @@ private:
             return;
         HMENU popup = GetSubMenu(menu, 0);
         const UINT rowItems = Selected() >= 0 ? MF_ENABLED : MF_GRAYED;
-        EnableMenuItem(popup, IDM_LIST_EDIT, MF_BYCOMMAND | rowItems);
-        EnableMenuItem(popup, IDM_LIST_DELETE, MF_BYCOMMAND | rowItems);
+        EnableMenuItem(popup, ID_LIST_EDIT, MF_BYCOMMAND | rowItems);
+        EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | rowItems);
         POINT point = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
         if (at == -1) {
             // From the keyboard: beside the selected row, else the list's corner.

@@ -468,9 +468,9 @@ TEST_F(LinkDialogs, OptionsPageDeleteCancelAndApply)
             if (!menu)
                 return false;
             HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
-            EXPECT_EQ(GetMenuState(items, IDM_LIST_ADD, MF_BYCOMMAND) & MF_GRAYED, 0u);
-            EXPECT_NE(GetMenuState(items, IDM_LIST_EDIT, MF_BYCOMMAND) & MF_GRAYED, 0u);
-            EXPECT_NE(GetMenuState(items, IDM_LIST_DELETE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+            EXPECT_EQ(GetMenuState(items, ID_LIST_ADD, MF_BYCOMMAND) & MF_GRAYED, 0u);
+            EXPECT_NE(GetMenuState(items, ID_LIST_EDIT, MF_BYCOMMAND) & MF_GRAYED, 0u);
+            EXPECT_NE(GetMenuState(items, ID_LIST_DELETE, MF_BYCOMMAND) & MF_GRAYED, 0u);
             EndMenu();
             return true;
         })
