@@ -96,11 +96,8 @@ TEST(WorkingPages, ApplyKeepsWhatARunDidUnlessTheUserTouchedThePage)
 TEST(WorkingPages, IntervalRanges)
 {
     struct Case { int mode, value, shown; };
-    const Case cases[] = {
-        {kScheduleMinutes, 30, 30}, {kScheduleMinutes, 1, 2}, {kScheduleMinutes, 0, 2}, {kScheduleMinutes, 61, 60},
-        {kScheduleHours, 30, 24}, {kScheduleHours, 0, 1}, {kScheduleHours, 24, 24}, {kScheduleHours, -5, 1},
-        {0, 999, 999}, {1, 0, 0}, {4, 30, 30}, {5, 30, 30}, {6, 30, 30},
-    };
+    const Case cases[] = {{kScheduleMinutes, 30, 30}, {kScheduleMinutes, 1, 2}, {kScheduleMinutes, 61, 60},
+                          {kScheduleHours, 30, 24}, {kScheduleHours, 0, 1}, {4, 999, 999}};
     for (const Case& c : cases)
         EXPECT_EQ(ClampInterval(c.mode, c.value), c.shown) << c.mode << " " << c.value;
     EXPECT_EQ(IntervalRange(kScheduleMinutes), std::make_pair(2, 60));
