@@ -119,6 +119,8 @@ protected:
             EditPage();
         else if (header->code == LVN_ITEMCHANGED)
             EnableRowButtons();
+        else if (header->code == LVN_KEYDOWN && reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_DELETE)
+            DeletePage();
         return 0;
     }
 
