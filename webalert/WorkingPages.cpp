@@ -51,19 +51,16 @@ void WorkingPages::ApplyTo(MonitoredPageList& live) const
     for (PageId id : deleted_)
         live.Remove(id);
     for (const WorkingPage& w : pages_) {
-        // The run's marks are taken under the list's lock, so a result landing now is not lost.
-        const bool kept = w.source && live.Update(w.source, [&](MonitoredPage& record) {
-            MonitoredPage merged = w.page;
-            if (!w.edited) {
-                merged.state = record.state;
-                merged.changeDate = record.changeDate;
-                merged.changeTime = record.changeTime;
-                merged.changeCount = record.changeCount;
-            }
-            record = merged;
-        });
-        // A page the live list lost meanwhile comes back as the user left it in the sheet.
-        if (!kept)
+        if (!w.source) {
+            live.Append(w.page);
+            continue;
+        }
+        // A page left alone here is the live record as it stands: a run or the monitor window
+        // may have changed it since the copy was taken.
+        if (!w.edited)
+            continue;
+        // One the live list lost meanwhile comes back, since the user kept and edited it here.
+        if (!live.Update(w.source, [&](MonitoredPage& record) { record = w.page; }))
             live.Append(w.page);
     }
 }

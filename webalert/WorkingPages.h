@@ -37,9 +37,9 @@ public:
     std::string Remove(std::size_t index);
 
     // Puts the copies into the live list: deleted pages leave it, edited and added pages come
-    // in as the user left them, the others keep the change marks a run gave them meanwhile.
-    // Records keep their identities, so a run still going on reports onto the right ones;
-    // pages the live list gained meanwhile stay.
+    // in as the user left them, the others stay as the live list holds them (with the change
+    // marks a run gave them meanwhile). Records keep their identities, so a run still going on
+    // reports onto the right ones; pages the live list gained meanwhile stay.
     void ApplyTo(MonitoredPageList& live) const;
 
 private:

@@ -84,13 +84,20 @@ TEST(WorkingPages, ApplyKeepsWhatARunDidUnlessTheUserTouchedThePage)
     ASSERT_TRUE(live.CopyOf(ids[2], runOnly));
     EXPECT_EQ(runOnly.state, kPageUpdated | kPageModified | kPageChangedThisRun);
 
-    // A page the live list lost while the sheet was open comes back as the sheet shows it.
+    // The live list loses two pages while the sheet is open: the one edited here comes back,
+    // the one left alone stays gone.
     WorkingPages again;
     again.CopyFrom(live);
+    MonitoredPage renamedAgain = again.At(3);
+    renamedAgain.name = "Renamed3";
+    again.Replace(3, renamedAgain);
     live.Remove(ids[3]);
+    live.Remove(ids[4]);
     again.ApplyTo(live);
-    ASSERT_EQ(live.Size(), 6u);
-    EXPECT_EQ(live.Copies().back().name, "Untouched");
+    std::string names;
+    for (const MonitoredPage& p : live.Copies())
+        names += p.name + " ";
+    EXPECT_EQ(names, "Edited RunOnly FromBrowser Added Renamed3 ");
 }
 
 TEST(WorkingPages, IntervalRanges)
