@@ -418,6 +418,53 @@
 // ==== end of monitor window ====
 
 // ==== Link dialogs and WebAlert options page (webalert/) ====
+#define IDD_WEBALERT_OPTIONS    187   // the options sheet's WebAlert page
+#define IDD_LINK_EDIT           188   // "Add/Edit link"
+#define IDD_COMPARE_OPTIONS     194   // "Advanced": how pages are compared
+#define IDR_LIST_MENU           198   // context menu of the options' lists (first popup)
+#define ID_LIST_ADD            32831
+#define ID_LIST_EDIT           32832
+#define ID_LIST_DELETE         32833
+#define IDC_LINK_HELP           9     // Help of dialogs 188 and 194
+// Dialog 188.
+#define IDC_LINK_ENABLE         1003
+#define IDC_LINK_MAIL           1006
+#define IDC_LINK_OPEN           1007
+#define IDC_LINK_NAME           1008
+#define IDC_LINK_ADDRESS        1009
+#define IDC_LINK_CURRENT        1010
+// Dialog 194.
+#define IDC_CMP_NOSCRIPT        1003
+#define IDC_CMP_STRICT          1006
+#define IDC_CMP_SIZE            1007
+#define IDC_CMP_IMAGE           1011
+#define IDC_CMP_TOLERANCE       1039
+#define IDC_CMP_TOLERANCE_SPIN  1047
+#define IDC_CMP_SIZE_GROUP      1950
+#define IDC_CMP_TOLERANCE_LABEL 1951
+// Dialog 187.
+#define IDC_WA_FREQUENCY        1000
+#define IDC_WA_BROWSE           1002
+#define IDC_WA_SHOW_LIST        1003
+#define IDC_WA_PAGES            1004
+#define IDC_WA_TEST_SOUND       1005
+#define IDC_WA_SOUND            1006
+#define IDC_WA_PROGRESS         1007
+#define IDC_WA_SOUND_NAME       1008
+#define IDC_WA_TOOLTIP          1009
+#define IDC_WA_ADD              1010
+#define IDC_WA_EDIT             1011
+#define IDC_WA_DELETE           1012
+#define IDC_WA_ADVANCED         1013
+#define IDC_WA_ON_CONNECT       1014
+#define IDC_WA_INTERVAL         1039
+#define IDC_WA_INTERVAL_SPIN    1047
+#define IDC_WA_UNIT_MINUTES     1048
+#define IDC_WA_UNIT_HOURS       1049
+#define IDC_WA_SMTP             202
+// Tips of the page's picture buttons.
+#define IDS_TIP_BROWSE_SOUND    5960
+#define IDS_TIP_TEST_SOUND      5961
 
 // ==== end of link dialogs ====
 

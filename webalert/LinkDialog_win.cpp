@@ -1,6 +1,171 @@
-// Placeholder until the link dialogs land: nothing to show yet.
+// The Add/Edit link dialog (188).
 #include "webalert/LinkDialog_win.h"
 
-INT_PTR LinkDialog(HWND, MonitoredPage&, LinkDialogMode) { return IDCANCEL; }
-INT_PTR AdvancedDialog(HWND) { return IDCANCEL; }
-std::unique_ptr<PropertyPage> CreateWebAlertOptionsPage() { return nullptr; }
+#include <string>
+#include <vector>
+
+#include "app/AppContext_win.h"
+#include "app/Dialog_win.h"
+#include "app/MessageBox_win.h"
+#include "app/Messages.h"
+#include "app/Subsystems_win.h"
+#include "app/TextUtil.h"
+#include "chrome/Skin_win.h"
+#include "resources/ResourceIds.h"
+#include "webalert/WebAlert_win.h"
+
+namespace {
+
+// The name is also the page folder's name; the edit field takes at most this much.
+constexpr std::size_t kNameChars = 64;
+// Texts of a watched page hold at most this much.
+constexpr std::size_t kTextChars = 1023;
+
+std::string ItemText(HWND dialog, int id, std::size_t maxChars)
+{
+    std::vector<char> text(maxChars + 1, '\0');
+    GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+// Cleaning may leave a blank at the cut, which the second cleaning trims.
+std::string CleanName(std::string_view name)
+{
+    return CleanPageName(Cut(CleanPageName(name), kNameChars));
+}
+
+bool LiveNameTaken(std::string_view name)
+{
+    for (const MonitoredPage& page : WebAlertPages().Copies())
+        if (EqualsNoCase(page.name, name))
+            return true;
+    return false;
+}
+
+class LinkEditDialog : public Dialog {
+public:
+    LinkEditDialog(MonitoredPage& page, LinkDialogMode mode, std::function<bool(std::string_view)> nameTaken)
+        : Dialog(IDD_LINK_EDIT), page_(page), mode_(mode), nameTaken_(std::move(nameTaken)) {}
+
+protected:
+    bool OnInit() override
+    {
+        ApplyDialogSkin(Window());
+        SendDlgItemMessageA(Window(), IDC_LINK_NAME, EM_LIMITTEXT, kNameChars, 0);
+        SendDlgItemMessageA(Window(), IDC_LINK_ADDRESS, EM_LIMITTEXT, kTextChars, 0);
+        SetDlgItemTextA(Window(), IDC_LINK_NAME, CleanName(page_.name).c_str());
+        SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(page_.urlString, kTextChars).c_str());
+        CheckDlgButton(Window(), IDC_LINK_ENABLE, page_.enabled ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(Window(), IDC_LINK_MAIL, page_.mailOnChange ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(Window(), IDC_LINK_OPEN, page_.openOnChange ? BST_CHECKED : BST_UNCHECKED);
+        return true;
+    }
+
+    bool OnCommand(int id, int code, HWND) override
+    {
+        if (id == IDC_LINK_NAME && code == EN_KILLFOCUS) {
+            ShowCleanName();
+            return true;
+        }
+        if (code != BN_CLICKED)
+            return false;
+        switch (id) {
+        case IDOK:
+            Accept();
+            return true;
+        case IDCANCEL:
+            End(IDCANCEL);
+            return true;
+        case IDC_LINK_CURRENT: {
+            // Without a page in the mini browser the typed link stays.
+            const std::string address = MiniBrowserCurrentAddress();
+            if (!address.empty())
+                SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(address, kTextChars).c_str());
+            return true;
+        }
+        case IDC_LINK_HELP:
+            OpenHelpPage("options4", "addurl");
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
+    {
+        if (message != WM_HELP)
+            return false;
+        OpenHelpPage("options4", "addurl");
+        result = TRUE;
+        return true;
+    }
+
+private:
+    std::string ShowCleanName()
+    {
+        const std::string typed = ItemText(Window(), IDC_LINK_NAME, kNameChars);
+        const std::string clean = CleanName(typed);
+        // Rewriting an unchanged text would only move the caret.
+        if (clean != typed)
+            SetDlgItemTextA(Window(), IDC_LINK_NAME, clean.c_str());
+        return clean;
+    }
+
+    bool NameTaken(const std::string& name) const
+    {
+        if (mode_ == kLinkEdit)
+            return false;
+        if (nameTaken_)
+            return nameTaken_(name);
+        return mode_ == kLinkAddLive && LiveNameTaken(name);
+    }
+
+    void Accept()
+    {
+        const std::string name = ShowCleanName();
+        if (!name.empty() && NameTaken(name)) {
+            MessageBoxById(Window(), IDS_DUPLICATE_LINK_NAME, MB_OK | MB_ICONERROR);
+            SetFocus(Item(IDC_LINK_NAME));
+            return;
+        }
+        const std::string link = ItemText(Window(), IDC_LINK_ADDRESS, kTextChars);
+        if (name.empty() || link.empty()) {
+            MessageBeep(0);
+            SetFocus(Item(name.empty() ? IDC_LINK_NAME : IDC_LINK_ADDRESS));
+            return;
+        }
+        page_.name = name;
+        page_.urlString = link;
+        page_.urlBase = ItemText(Window(), IDC_LINK_CURRENT, kTextChars);
+        page_.enabled = IsDlgButtonChecked(Window(), IDC_LINK_ENABLE) == BST_CHECKED ? 1 : 0;
+        page_.mailOnChange = IsDlgButtonChecked(Window(), IDC_LINK_MAIL) == BST_CHECKED ? 1 : 0;
+        page_.openOnChange = IsDlgButtonChecked(Window(), IDC_LINK_OPEN) == BST_CHECKED ? 1 : 0;
+        End(IDOK);
+    }
+
+    MonitoredPage& page_;
+    LinkDialogMode mode_;
+    std::function<bool(std::string_view)> nameTaken_;
+};
+
+}  // namespace
+
+INT_PTR LinkDialog(HWND owner, MonitoredPage& page, LinkDialogMode mode)
+{
+    return LinkDialog(owner, page, mode, nullptr);
+}
+
+INT_PTR LinkDialog(HWND owner, MonitoredPage& page, LinkDialogMode mode,
+                   const std::function<bool(std::string_view)>& nameTaken)
+{
+    LinkEditDialog dialog(page, mode, nameTaken);
+    const INT_PTR result = dialog.RunModal(owner);
+    if (result != IDOK || mode != kLinkAddLive)
+        return result;
+    WebAlertPages().Append(page);
+    SaveWebAlertPages();
+    // The monitor window adds the rows of pages it does not show yet.
+    if (HWND monitor = Windows().webAlert)
+        SendMessageA(monitor, UM_TRAYICON, 0, 0);
+    return result;
+}

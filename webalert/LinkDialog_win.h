@@ -3,7 +3,9 @@
 // WebAlert page.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
 #include "app/PropertyPage_win.h"
 #include "webalert/MonitoredPage.h"
@@ -18,6 +20,10 @@ enum LinkDialogMode {
 // The Add/Edit link dialog (188) on page; IDOK or IDCANCEL. In mode kLinkAddLive, OK also
 // appends a copy to the live list, saves it and shows it in the monitor window.
 INT_PTR LinkDialog(HWND owner, MonitoredPage& page, LinkDialogMode mode);
+// The same, the names a new page may not take told by nameTaken (the options page's working
+// list in mode kLinkAddWorking); in mode kLinkAddLive a null nameTaken means the live list.
+INT_PTR LinkDialog(HWND owner, MonitoredPage& page, LinkDialogMode mode,
+                   const std::function<bool(std::string_view)>& nameTaken);
 // The comparison options (dialog 194); OK saves them at once.
 INT_PTR AdvancedDialog(HWND owner);
 // The options sheet's fourth page (dialog 187).

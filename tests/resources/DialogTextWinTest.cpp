@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,23 @@ INT_PTR CALLBACK QuietProc(HWND, UINT, WPARAM, LPARAM) noexcept
     return FALSE;
 }
 
-// The template built as it stands (shown, on the test's own display).
+// The template built as it stands (shown, on the test's own display). A property page is its
+// sheet's child; measured alone it stands as a pop-up.
 HWND Create(const Template& t)
 {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceExA(module, RT_DIALOG, MAKEINTRESOURCEA(t.id), t.language);
-    return found ? CreateDialogIndirectParamA(module, static_cast<LPCDLGTEMPLATEA>(LockResource(LoadResource(module, found))),
-                                              nullptr, QuietProc, 0)
-                 : nullptr;
+    if (!found)
+        return nullptr;
+    const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    std::vector<BYTE> copy(data, data + SizeofResource(module, found));
+    const bool extended = copy.size() >= 16 && copy[0] == 1 && copy[1] == 0 && copy[2] == 0xFF && copy[3] == 0xFF;
+    DWORD style = 0;
+    std::memcpy(&style, copy.data() + (extended ? 12 : 0), sizeof style);
+    if (style & WS_CHILD)
+        style = (style & ~static_cast<DWORD>(WS_CHILD)) | WS_POPUP;
+    std::memcpy(copy.data() + (extended ? 12 : 0), &style, sizeof style);
+    return CreateDialogIndirectParamA(module, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()), nullptr, QuietProc, 0);
 }
 
 // The window's font selected into dc, until the end of the scope.
