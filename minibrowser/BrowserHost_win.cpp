@@ -4,15 +4,6 @@
 
 #include "minibrowser/BrowserSite_win.h"
 
-namespace {
-ULONG g_lastReleaseCount = 0;
-} // namespace
-
-ULONG BrowserHost::LastReleaseCount()
-{
-    return g_lastReleaseCount;
-}
-
 bool BrowserHost::Create(HWND host, BrowserEvents* events, bool (*keyFilter)(HWND, const MSG&))
 {
     Destroy();
@@ -71,7 +62,7 @@ void BrowserHost::Destroy()
         object_->Close(OLECLOSE_NOSAVE);
         object_->SetClientSite(nullptr);
         OleSetContainedObject(object_.Get(), FALSE);
-        g_lastReleaseCount = object_.Reset();
+        object_.Reset();
     }
     if (site_) {
         site_->Release();

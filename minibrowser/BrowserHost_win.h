@@ -35,9 +35,6 @@ public:
     // Offers a key message to the control (its Tab, clipboard and scroll keys); true when used.
     bool TranslateKey(MSG& msg) const;
 
-    // References to the control left after the last Destroy (0 when it was released whole).
-    static ULONG LastReleaseCount();
-
 private:
     HWND host_ = nullptr;
     ComRef<IOleObject> object_;

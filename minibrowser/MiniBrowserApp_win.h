@@ -8,7 +8,7 @@ class MiniBrowserFrame;
 
 // At most this many further frames are open at once: a page that opens windows in a loop
 // gets its requests cancelled past it, instead of exhausting the desktop's windows.
-constexpr std::size_t kMaxFurtherFrames = 100;
+constexpr std::size_t kMaxFurtherFrames = 60;
 
 class MiniBrowserApp {
 public:
