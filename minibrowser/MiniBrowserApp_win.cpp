@@ -81,7 +81,7 @@ std::vector<MiniBrowserFrame*> MiniBrowserApp::AllFrames() const
 
 void MiniBrowserApp::Open(const std::string& address, int cacheFlag)
 {
-    if (!main_ && !CreateMainFrame())
+    if (!main_)
         return;
     main_->Navigate(address, cacheFlag);
     Restore(main_->Window());

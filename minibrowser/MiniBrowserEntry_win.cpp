@@ -34,8 +34,24 @@ void BringMiniBrowserToFront()
     MiniBrowserApp::Get().Activate();
 }
 
+namespace {
+
+// Without a main frame (it could not be made, or the program is ending) an address meant for
+// the mini browser opens in the user's browser rather than nowhere.
+void OpenInUsersBrowser(const char* address)
+{
+    Perform(LaunchBrowserWith(App().BrowserProgram, address ? address : "", BrowserShowMode(Options().StartBrowserMode)),
+            ProgramExecutor());
+}
+
+} // namespace
+
 void ShowInMiniBrowser(const char* address, int cacheFlag)
 {
+    if (!MiniBrowserApp::Get().MainFrame()) {
+        OpenInUsersBrowser(address);
+        return;
+    }
     MiniBrowserApp::Get().Show(address ? address : "", cacheFlag);
 }
 
@@ -46,5 +62,9 @@ void OpenMiniBrowserHome()
 
 void ShowInNewMiniBrowser(const char* address)
 {
+    if (!MiniBrowserApp::Get().MainFrame()) {
+        OpenInUsersBrowser(address);
+        return;
+    }
     MiniBrowserApp::Get().OpenFurtherFrame(nullptr, address ? address : "");
 }
