@@ -122,7 +122,7 @@ int TimeSeconds(std::string_view time)
     bool digits = false;
     for (char c : time) {
         if (c >= '0' && c <= '9') {
-            if (parts[count] < 100000)
+            if (parts[count] < 10000)   // no overflow for any length of digits
                 parts[count] = parts[count] * 10 + (c - '0');
             digits = true;
         } else if (c == ':' && digits && count < 2) {
