@@ -734,16 +734,15 @@ private:
     {
         SortContext sort;
         sort.column = column;
-        HWND list = List();
-        const int count = ListView_GetItemCount(list);
-        sort.pages.reserve(static_cast<std::size_t>(count));
-        for (int row = 0; row < count; ++row) {
-            const PageId id = RowPage(row);
-            MonitoredPage page;
-            if (WebAlertPages().CopyOf(id, page))
-                sort.pages.emplace(id, std::move(page));
-        }
-        ListView_SortItems(list, CompareRows, reinterpret_cast<LPARAM>(&sort));
+        // Pages are added and removed on this thread only, so the two calls see the same list.
+        const std::vector<PageId> ids = WebAlertPages().Ids();
+        std::vector<MonitoredPage> pages = WebAlertPages().Copies();
+        if (ids.size() != pages.size())
+            return;
+        sort.pages.reserve(ids.size());
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            sort.pages.emplace(ids[i], std::move(pages[i]));
+        ListView_SortItems(List(), CompareRows, reinterpret_cast<LPARAM>(&sort));
     }
 
     void MarkRead(PageId id, MonitoredPage* copy)
