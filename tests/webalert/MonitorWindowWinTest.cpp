@@ -388,6 +388,44 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     ASSERT_EQ(shellFiles.size(), 1u);
     EXPECT_EQ(shellFiles[0].substr(0, 32), "\"mailto:?subject=[Q%26A]&body=Q%");
 
+    // The page tools on the renamed page: its source in Notepad; the comparison of copies
+    //    made under fixed names (WinDiff is not beside the program: the own window shows
+    //    them); the link on the clipboard.
+    Select(RowNamed("Daily  news"));
+    Do(IDM_WA_SOURCE);
+    ASSERT_EQ(shellFiles.size(), 2u);
+    EXPECT_EQ(shellFiles[1], "NOTEPAD.EXE|\"" + dataFolder_ + "\\Daily  news\\url.html\"");
+    Do(IDM_WA_COMPARE);
+    EXPECT_EQ(shellFiles.size(), 2u);
+    EXPECT_EQ(Copy("Windiff", "url.html"), "<p>now</p>");
+    EXPECT_EQ(Copy("Windiff", "urBackup.html"), "<p>before</p>");
+    Do(IDM_WA_COPY);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE clip = GetClipboardData(CF_TEXT);
+    EXPECT_EQ(std::string(clip ? static_cast<const char*>(GlobalLock(clip)) : ""), gone + "copies");
+    if (clip)
+        GlobalUnlock(clip);
+    CloseClipboard();
+
+    // The mini browser's menu of pages: the unread one first, in bold, then the other enabled
+    // ones; commands by list index.
+    HMENU pagesMenu = CreatePopupMenu();
+    BuildPagesMenu(pagesMenu);
+    std::string items;
+    for (int i = 0; i < GetMenuItemCount(pagesMenu); ++i) {
+        char text[64] = {};
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+        item.dwTypeData = text;
+        item.cch = sizeof text;
+        GetMenuItemInfoA(pagesMenu, static_cast<UINT>(i), TRUE, &item);
+        items += (item.fType & MFT_SEPARATOR) ? std::string("-") : std::to_string(item.wID) + ":" + text;
+        items += (item.fState & MFS_DEFAULT) ? "(bold) " : " ";
+    }
+    DestroyMenu(pagesMenu);
+    EXPECT_EQ(items, "- 4099:Q&&A(bold) 4096:Plain 4097:unread 4100:Taken 4101:Daily  news ");
+
     // 9. Delete asks; the row and the record go, the copies stay.
     Select(RowNamed("Daily  news"));
     const std::string question = Answering(IDYES, [&] {
