@@ -5,11 +5,9 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -30,16 +28,13 @@
 #include "app/WindowPlacement_win.h"
 #include "chrome/CaptionButtons_win.h"
 #include "chrome/Skin_win.h"
-#include "launcher/InterpretInput.h"
 #include "launcher/LauncherTree_win.h"
-#include "launcher/ProgramLaunchExecutor_win.h"
 #include "resources/ResourceIds.h"
-#include "webalert/CompareWindow_win.h"
 #include "webalert/LinkDialog_win.h"
 #include "webalert/MonitorRules.h"
 #include "webalert/PageRows_win.h"
+#include "webalert/PageTools_win.h"
 #include "webalert/WebAlert_win.h"
-#include "webalert/Win32PageFiles_win.h"
 
 namespace {
 
@@ -95,18 +90,6 @@ int ViewCommandOf(LONG_PTR viewBits)
     }
 }
 
-std::string DataFolder()
-{
-    return App().dataFolder + "\\";
-}
-
-std::string ProgramFolder()
-{
-    const std::string& path = App().programPath;
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data)
 {
     MONITORINFO info = {};
@@ -127,24 +110,6 @@ std::vector<ScreenRect> WorkAreas()
     std::vector<ScreenRect> areas;
     EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
     return areas;
-}
-
-void PutOnClipboard(HWND owner, const std::string& text)
-{
-    if (!OpenClipboard(owner))
-        return;
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        if (void* bytes = GlobalLock(memory)) {
-            std::memcpy(bytes, text.c_str(), text.size() + 1);
-            GlobalUnlock(memory);
-            if (!SetClipboardData(CF_TEXT, memory))
-                GlobalFree(memory);
-        } else {
-            GlobalFree(memory);
-        }
-    }
-    CloseClipboard();
 }
 
 class MonitorWindow : public Dialog {
@@ -298,16 +263,10 @@ protected:
             StartPageCheck(Windows().main, nullptr);
             return true;
         case IDM_WA_COMPARE:
-            CompareSelected();
-            return true;
         case IDM_WA_MAIL:
-            MailSelected();
-            return true;
         case IDM_WA_SOURCE:
-            SourceOfSelected();
-            return true;
         case IDM_WA_COPY:
-            CopySelected();
+            PageTool(id);
             return true;
         case IDM_WA_MARK:
             ToggleReadMark();
@@ -764,25 +723,17 @@ private:
         MarkRead(id, &page);
         SaveWebAlertPages();
         Redraw();
-        const OptionRecord& o = Options();
-        if (newWindow && o.UseMiniBrowserWebAlert)
-            ShowInNewMiniBrowser(page.urlString.c_str());
-        else
-            Perform(OpenAddress(page.urlString, o.UseMiniBrowserWebAlert, FreshLaunchContext()), ProgramExecutor());
+        OpenPageLink(page, newWindow);
     }
 
     void OpenAllModified()
     {
-        const OptionRecord& o = Options();
         for (PageId id : WebAlertPages().Ids()) {
             MonitoredPage page;
             if (!WebAlertPages().CopyOf(id, page) || !page.enabled || !page.Modified())
                 continue;
             MarkRead(id, &page);
-            if (o.UseMiniBrowserWebAlert)
-                ShowInNewMiniBrowser(page.urlString.c_str());
-            else
-                Perform(OpenAddress(page.urlString, 0, FreshLaunchContext()), ProgramExecutor());
+            OpenPageLink(page, true);
         }
         Redraw();
         SaveWebAlertPages();
@@ -851,81 +802,25 @@ private:
         case RenameVerdict::Rename:
             break;
         }
-        Win32PageFiles files;
-        if (!MovePageCopies(files, DataFolder(), page.name, cleaned)) {
-            std::string folder = PageFolderPath(DataFolder(), cleaned);
-            if (folder.empty())
-                folder = DataFolder() + cleaned;
-            std::string text = LoadText(IDS_RENAME_FAILED);
-            const std::size_t slot = text.find("%s");
-            if (slot != std::string::npos)
-                text.replace(slot, 2, folder);
-            MessageBoxText(Window(), text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        if (!RenamePageCopies(Window(), page.name, cleaned))
             return;
-        }
         WebAlertPages().Update(id, [&](MonitoredPage& p) { p.name = cleaned; });
         SaveWebAlertPages();
         ListView_RedrawItems(List(), info->item.iItem, info->item.iItem);
     }
 
-    bool SelectedCopy(MonitoredPage& page) const
+    void PageTool(int command)
     {
         const PageId id = Selected();
-        return id && WebAlertPages().CopyOf(id, page);
-    }
-
-    void CompareSelected()
-    {
         MonitoredPage page;
-        if (!SelectedCopy(page))
+        if (!id || !WebAlertPages().CopyOf(id, page))
             return;
-        const std::string current = CurrentCopyPath(DataFolder(), page.name);
-        const std::string previous = PreviousCopyPath(DataFolder(), page.name);
-        if (current.empty())
-            return;
-        // Copies under fixed names: every comparison shows the same two file names.
-        const std::string scratch = DataFolder() + "Windiff";
-        CreateDirectoryA(scratch.c_str(), nullptr);
-        const std::string shownCurrent = scratch + "\\" + kCurrentCopyName;
-        const std::string shownPrevious = scratch + "\\" + kPreviousCopyName;
-        CopyFileA(current.c_str(), shownCurrent.c_str(), FALSE);
-        CopyFileA(previous.c_str(), shownPrevious.c_str(), FALSE);
-        const std::string windiff = ProgramFolder() + "WinDiff\\WinDiff.Exe";
-        if (GetFileAttributesA(windiff.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            const std::string arguments = "\"" + shownCurrent + "\" \"" + shownPrevious + "\"";
-            ShellExecuteA(Window(), "open", windiff.c_str(), arguments.c_str(), nullptr, SW_SHOWNORMAL);
-            return;
+        switch (command) {
+        case IDM_WA_COMPARE: ComparePageCopies(Window(), page); break;
+        case IDM_WA_MAIL: MailPageNotice(Window(), page); break;
+        case IDM_WA_SOURCE: ShowPageSource(Window(), page); break;
+        default: CopyPageLink(Window(), page); break;
         }
-        ShowPageComparison(Window(), page.name, shownPrevious, shownCurrent);
-    }
-
-    void SourceOfSelected()
-    {
-        MonitoredPage page;
-        if (!SelectedCopy(page))
-            return;
-        const std::string current = CurrentCopyPath(DataFolder(), page.name);
-        if (current.empty())
-            return;
-        const std::string argument = "\"" + current + "\"";
-        ShellExecuteA(Window(), "open", "NOTEPAD.EXE", argument.c_str(), nullptr, SW_SHOWNORMAL);
-    }
-
-    void CopySelected()
-    {
-        MonitoredPage page;
-        if (SelectedCopy(page))
-            PutOnClipboard(Window(), page.urlString);
-    }
-
-    void MailSelected()
-    {
-        MonitoredPage page;
-        if (!SelectedCopy(page))
-            return;
-        const std::string command = MailCommandLine(LoadText(IDS_MAIL_DETAILED), page.name, page.urlString,
-                                                    page.DisplayDate(WebAlertFrench()), page.changeTime);
-        ShellExecuteA(Window(), "open", command.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 
     void ToggleOnTop()
