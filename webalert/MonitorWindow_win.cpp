@@ -130,13 +130,14 @@ public:
                 shown.insert(id);
         }
         const OptionRecord& o = Options();
+        // Pages are added and removed on this thread only, so the two calls see the same list.
+        const std::vector<PageId> ids = WebAlertPages().Ids();
+        const std::vector<MonitoredPage> pages = WebAlertPages().Copies();
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        for (PageId id : WebAlertPages().Ids()) {
-            MonitoredPage page;
-            if (shown.count(id) || !WebAlertPages().CopyOf(id, page))
-                continue;
-            if (MonitorRowAdmitted(page, o.WebAlertShowDisable != 0, o.WebAlertShowUpdated != 0))
-                InsertRow(ListView_GetItemCount(list), id);
+        ListView_SetItemCountEx(list, static_cast<int>(ids.size()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        for (std::size_t i = 0; i < ids.size() && i < pages.size(); ++i) {
+            if (!shown.count(ids[i]) && MonitorRowAdmitted(pages[i], o.WebAlertShowDisable != 0, o.WebAlertShowUpdated != 0))
+                InsertRow(ListView_GetItemCount(list), ids[i]);
         }
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(list, nullptr, FALSE);
@@ -659,6 +660,9 @@ private:
                 break;
             case VK_SPACE:
                 OnCommand(IDM_WA_MARK, 0, nullptr);
+                break;
+            case VK_F2:   // as in the shell's own lists
+                PostMessageA(Window(), WM_COMMAND, IDM_WA_RENAME, 0);
                 break;
             default:
                 break;
