@@ -76,9 +76,10 @@ const ToolButton kToolbar[] = {
 // The buttons that act on the selected page.
 const int kPageButtons[] = {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE,
                             IDM_WA_PROPERTIES, IDM_WA_CHECK_ONE, IDM_WA_MAIL};
-// The menu commands greyed without a selection.
-const int kPageCommands[] = {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE,
-                             IDM_WA_PROPERTIES, IDM_WA_CHECK_ONE};
+// The menu commands greyed without a selection: all that act on the selected page.
+const int kPageCommands[] = {IDM_WA_OPEN,       IDM_WA_MARK,     IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE,
+                             IDM_WA_PROPERTIES, IDM_WA_CHECK_ONE, IDM_WA_OPEN_NEW, IDM_WA_RENAME,
+                             IDM_WA_COMPARE,    IDM_WA_MAIL,     IDM_WA_SOURCE, IDM_WA_COPY};
 
 int ViewCommandOf(LONG_PTR viewBits)
 {

@@ -187,7 +187,7 @@ protected:
                 return false;
             HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
             for (int command : {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
-                                IDM_WA_CHECK_ONE, IDM_WA_CHECK_ALL})
+                                IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL})
                 states += (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_GRAYED) ? "g" : "e";
             char text[100] = {};
             GetMenuStringA(menu, IDM_WA_MARK, text, sizeof text, MF_BYCOMMAND);
@@ -341,10 +341,10 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     // 5. Without a selection the page commands are greyed and their buttons disabled.
     Select(-1);
     EXPECT_EQ(ButtonsEnabled(), "ggggggge");
-    EXPECT_EQ(MenuStates().substr(0, 7), "gggggge");
+    EXPECT_EQ(MenuStates().substr(0, 8), "ggggggge");
     Select(RowNamed("unread"));
     EXPECT_EQ(ButtonsEnabled(), "eeeeeeee");
-    EXPECT_EQ(MenuStates(), "eeeeeee " + LoadText(IDS_MARK_READ));
+    EXPECT_EQ(MenuStates(), "eeeeeeee " + LoadText(IDS_MARK_READ));
 
     // 6. Space toggles the read mark, saved at once; Enter opens the page and marks it read;
     //    Ctrl+Enter opens too.
