@@ -414,6 +414,39 @@
 // ==== end of auto-update ====
 
 // ==== Monitor window (webalert/) ====
+// Dialog 189: the monitor window; menu 190 its context menu; bitmap 199 its toolbar strip.
+#define IDD_MONITOR             189
+#define IDR_MONITOR_MENU        190
+#define IDB_MONITOR_TOOLBAR     199
+#define IDC_MONITOR_LIST        1004
+#define IDC_MONITOR_PROGRESS    1032
+#define IDC_MONITOR_STATUS      1044
+#define IDC_MONITOR_TEXT        1045  // the explanation line
+#define IDC_MONITOR_TOOLBAR     1046  // made at run time
+// Commands of the window's menu and toolbar.
+#define IDM_WA_OPEN             32816
+#define IDM_WA_MARK             32823
+#define IDM_WA_STOP_SUPERVISE   32824
+#define IDM_WA_LARGE_ICONS      32826
+#define IDM_WA_SMALL_ICONS      32827
+#define IDM_WA_LIST             32828
+#define IDM_WA_DETAILS          32829
+#define IDM_WA_CHECK_ALL        32830
+#define IDM_WA_PROPERTIES       32843
+#define IDM_WA_VIEWMODE         32844
+#define IDM_WA_SHOW_DISABLED    32845
+#define IDM_WA_CHECK_ONE        32846
+#define IDM_WA_SHOW_UPDATED     32847
+#define IDM_GO_DLG              32848
+#define IDM_WA_DELETE           32849
+#define IDM_GO_MINIBROWSER      32850
+#define IDM_WA_COMPARE          32851
+#define IDM_WA_RENAME           32856
+#define IDM_WA_OPEN_NEW         32857
+#define IDM_WA_OPEN_ALL         32858
+#define IDM_WA_COPY             32860
+#define IDM_WA_MAIL             32861
+#define IDM_WA_SOURCE           32862
 
 // ==== end of monitor window ====
 
