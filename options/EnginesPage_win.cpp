@@ -136,8 +136,8 @@ void EnginesPage::ShowListMenu(LPARAM mousePosition)
     if (!popup)
         return;
     UINT state = Selected() >= 0 ? MF_ENABLED : MF_GRAYED;
-    EnableMenuItem(popup, IDM_LIST_EDIT, MF_BYCOMMAND | state);
-    EnableMenuItem(popup, IDM_LIST_DELETE, MF_BYCOMMAND | state);
+    EnableMenuItem(popup, ID_LIST_EDIT, MF_BYCOMMAND | state);
+    EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | state);
     POINT at = {GET_X_LPARAM(mousePosition), GET_Y_LPARAM(mousePosition)};
     if (at.x == -1 && at.y == -1) {
         // From the keyboard: under the list's top left corner.
@@ -147,11 +147,11 @@ void EnginesPage::ShowListMenu(LPARAM mousePosition)
     }
     UINT chosen = static_cast<UINT>(
         TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Window(), nullptr));
-    if (chosen == IDM_LIST_ADD)
+    if (chosen == ID_LIST_ADD)
         AddEngine();
-    else if (chosen == IDM_LIST_EDIT)
+    else if (chosen == ID_LIST_EDIT)
         EditSelected();
-    else if (chosen == IDM_LIST_DELETE)
+    else if (chosen == ID_LIST_DELETE)
         DeleteSelected();
 }
 
@@ -164,15 +164,15 @@ bool EnginesPage::OnCommand(int id, int code, HWND)
 {
     switch (id) {
     case IDC_ENG_ADD:
-    case IDM_LIST_ADD:
+    case ID_LIST_ADD:
         AddEngine();
         return true;
     case IDC_ENG_EDIT:
-    case IDM_LIST_EDIT:
+    case ID_LIST_EDIT:
         EditSelected();
         return true;
     case IDC_ENG_DELETE:
-    case IDM_LIST_DELETE:
+    case ID_LIST_DELETE:
         DeleteSelected();
         return true;
     case IDC_ENG_SET_DEFAULT: {

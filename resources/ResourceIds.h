@@ -432,9 +432,9 @@
 #define IDD_TRAY_CLICKS         156   // "Advanced": close button and tray clicks
 #define IDD_ENGINE_EDITOR       137   // "Search Engine"
 #define IDR_LIST_MENU           198   // context menu of the options' lists (first popup)
-#define IDM_LIST_ADD            32831
-#define IDM_LIST_EDIT           32832
-#define IDM_LIST_DELETE         32833
+#define ID_LIST_ADD            32831
+#define ID_LIST_EDIT           32832
+#define ID_LIST_DELETE         32833
 #define IDI_ENGINE              204   // one engine of the engine list
 // Window-mode and screen-edge previews of page "Main": themed and classic drawings.
 #define IDB_PREVIEW_TREE        143

@@ -54,6 +54,9 @@ std::vector<BYTE> HiddenCopy(const Template& t)
     DWORD style = 0;
     std::memcpy(&style, copy.data() + styleAt, sizeof style);
     style &= ~static_cast<DWORD>(WS_VISIBLE);
+    // A property page is its sheet's child; measured alone it stands as a pop-up.
+    if (style & WS_CHILD)
+        style = (style & ~static_cast<DWORD>(WS_CHILD)) | WS_POPUP;
     std::memcpy(copy.data() + styleAt, &style, sizeof style);
     return copy;
 }
