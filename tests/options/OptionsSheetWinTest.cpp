@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/Hotkeys_win.h"
+#include "app/LauncherHost_win.h"
 #include "app/Messages.h"
 #include "app/Registry_win.h"
 #include "app/ResourceLoader_win.h"
@@ -348,11 +349,32 @@ TEST_F(OptionsSheet, EnginesAreEditedOnAWorkingCopy)
     // pattern; a disabled engine shows "No".
     std::string offColumn, nameAfterRefusal;
     bool focusOnName = false, focusOnPattern = false, questionSeen = false;
+    UINT editWithout = 0, deleteWithout = 0, editWith = MF_GRAYED;
     int rowsAfterAdd = -1;
     RunSheet(1, [&](Driver& d) {
         HWND page = d.Page(1);
         HWND list = GetDlgItem(page, IDC_ENG_LIST);
         offColumn = Driver::ItemText(list, 2, 3);
+        // The list's context menu: Edit and Delete greyed without a selection.
+        auto menuStates = [&](UINT& edit, UINT* remove) {
+            PostMessageA(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
+            HWND popup = nullptr;
+            for (int i = 0; i < 100 && !popup; ++i) {
+                Sleep(20);
+                popup = FindWindowA("#32768", nullptr);
+            }
+            HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
+            edit = menu ? GetMenuState(menu, ID_LIST_EDIT, MF_BYCOMMAND) & MF_GRAYED : 0xFFFF;
+            if (remove)
+                *remove = menu ? GetMenuState(menu, ID_LIST_DELETE, MF_BYCOMMAND) & MF_GRAYED : 0xFFFF;
+            PostMessageA(page, WM_CANCELMODE, 0, 0);
+            wt::WaitUntil([] { return FindWindowA("#32768", nullptr) == nullptr || !IsWindowVisible(FindWindowA("#32768", nullptr)); }, 3000);
+        };
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+        menuStates(editWithout, &deleteWithout);
+        ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
+        menuStates(editWith, nullptr);
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
         Driver::PostClick(page, IDC_ENG_ADD);
         HWND editor = d.Modal();
         Driver::PostClick(editor, IDOK);   // both empty: the name is wanted first
@@ -377,6 +399,9 @@ TEST_F(OptionsSheet, EnginesAreEditedOnAWorkingCopy)
         d.Cancel();
     });
     EXPECT_EQ(offColumn, "No");
+    EXPECT_EQ(editWithout, static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(deleteWithout, static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(editWith, 0u);
     EXPECT_TRUE(focusOnName);
     EXPECT_TRUE(focusOnPattern);
     EXPECT_EQ(nameAfterRefusal, "open");
@@ -423,6 +448,54 @@ TEST_F(OptionsSheet, EnginesAreEditedOnAWorkingCopy)
     SendMessageA(main_, WM_HOTKEY, HOTKEY_ID_BASE + 3, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'F'));
     SendMessageA(main_, WM_HOTKEY, HOTKEY_ID_BASE + 3, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'C'));
     EXPECT_EQ(spy.commands, std::vector<unsigned>{IDM_TRANSLATE});
+}
+
+// A search typed while no engine is in use opens nothing, says so, and on Yes opens the sheet
+// on its engines page.
+TEST_F(OptionsSheet, ASearchWithoutAnEngineOffersTheEnginesPage)
+{
+    StartWithFullSettings();
+    for (auto& engine : Options().engines)
+        engine->enabled = 0;
+    OpenLauncher();
+    HWND launcher = App().launcherWindow;
+    ASSERT_NE(launcher, nullptr);
+    SetDlgItemTextA(launcher, IDC_LAUNCHER_TEXT, "weather");
+
+    DWORD ui = GetCurrentThreadId();
+    std::atomic<bool> done{false};
+    std::string boxText;
+    bool enginesPageShown = false;
+    std::thread driver([&] {
+        Driver d(ui);
+        HWND box = nullptr;
+        for (int i = 0; i < 250 && !box; ++i) {
+            Sleep(20);
+            HWND w = d.AnyOpen();
+            if (w && GetWindow(w, GW_OWNER) == launcher && !FindWindowExA(w, nullptr, "SysTabControl32", nullptr))
+                box = w;
+        }
+        if (box) {
+            char text[512] = {};
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            boxText = text;
+            PostMessageA(box, WM_COMMAND, IDYES, 0);
+            HWND sheet = d.Sheet();
+            HWND page = sheet ? reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
+            enginesPageShown = page && GetDlgItem(page, IDC_ENG_LIST);
+            if (sheet)
+                d.Cancel();
+        }
+        done = true;
+    });
+    PostMessageA(launcher, WM_COMMAND, IDOK, 0);
+    wt::WaitUntil([&] { return done.load(); }, 20000);
+    wt::PumpMessages(300);
+    driver.join();
+    std::string expected = LoadText(IDS_NO_ENGINE_SET_UP);
+    EXPECT_EQ(boxText.substr(0, 20), expected.substr(0, 20)) << boxText;
+    EXPECT_TRUE(enginesPageShown);
+    EXPECT_EQ(App().optionsOpen, 0);
 }
 
 } // namespace
