@@ -1,6 +1,6 @@
 // Not a test: opens the options sheet in English and French and saves a picture (BMP) of each
 // page, of the tray-click dialog and of the engine editor into the folder given as the
-// argument. scripts/options-screenshots.sh runs it under Wine and makes the PNG files of docs/.
+// argument. scripts/screenshots.sh options runs it under Wine and makes the PNG files of docs/.
 #include <windows.h>
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // Not a test: pictures of the monitor window for the documentation, in English and French,
 // over a few pages in each state, written as monitor-window-<language>.bmp into the folder
-// given (scripts/monitor-screenshots.sh turns them into PNG files under docs/).
+// given (scripts/screenshots.sh monitor turns them into PNG files under docs/).
 #include <windows.h>
 #include <commctrl.h>
 
