@@ -102,6 +102,11 @@ void SetHotkeysEnabled(bool enabled)
     g_hotkeysEnabled = enabled;
 }
 
+bool HotkeysEnabled()
+{
+    return g_hotkeysEnabled;
+}
+
 int HotkeyCount()
 {
     return static_cast<int>(HotkeyList().size());

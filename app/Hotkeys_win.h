@@ -22,6 +22,7 @@ void UnregisterAllHotkeys();
 void RegisterStartupHotkeys();
 // The options sheet turns hotkeys off while it is open.
 void SetHotkeysEnabled(bool enabled);
+bool HotkeysEnabled();
 int HotkeyCount();
 
 // WM_HOTKEY: runs the action of every record whose combination matches.

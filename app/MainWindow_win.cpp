@@ -89,7 +89,7 @@ void OnCommand(HWND window, unsigned id, LPARAM lParam)
         if (Windows().webAlert)
             SendMessageA(Windows().webAlert, UM_CLOSELAUNCHER, 0, 1);
         Windows().webAlert = nullptr;
-        OpenOptionsSheet(window);
+        OpenOptionsSheet(window, lParam == kSetupEnginesPage ? 1 : 0);
         break;
     case IDM_OPEN:
         OpenLauncher();

@@ -22,6 +22,9 @@ constexpr unsigned kMenuFavorites = 92;
 
 constexpr unsigned kTrayIconId = 1;
 
+// lParam of a posted IDM_SETUP that opens the options sheet on its engines page (menus send 0).
+constexpr long kSetupEnginesPage = 1;
+
 constexpr unsigned TIMER_HEARTBEAT = 3;
 constexpr unsigned TIMER_HOVER_OPEN = 300;
 

@@ -67,6 +67,7 @@ InterpretResult InterpretInput(std::string_view fullText, bool allEngines, const
         result.launches.push_back(OpenSearchResult(address, context));
         break;
     }
+    result.noEngine = result.launches.empty();
     return result;
 }
 

@@ -16,6 +16,7 @@ constexpr std::size_t kClipboardChars = 1023;
 
 struct InterpretResult {
     int routed = 0;   // 1 when the text went out as an address or a command, 0 when searched
+    bool noEngine = false;   // a search found no engine to use (none in use, or no favorite)
     std::vector<LaunchDecision> launches;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/AppContext_win.h"
 #include "app/LauncherHost_win.h"
+#include "app/MessageBox_win.h"
 #include "app/Messages.h"
 #include "app/OptionRecord.h"
 #include "app/Subsystems_win.h"
@@ -74,7 +75,14 @@ void Go(LauncherWindow& launcher, bool allEngines)
     RecordTypedText(typed.text);
     FillLauncherCombo(combo);
     PutComboText(combo, typed.text, typed.hasSelection ? &typed.selection : nullptr);
-    InterpretAndLaunch(typed.text, allEngines, nullptr);
+    bool noEngine = false;
+    InterpretAndLaunch(typed.text, allEngines, nullptr, ProgramExecutor(), &noEngine);
+    if (noEngine) {
+        // Nothing opened: say why, and offer the engines page. The launcher stays in view.
+        if (MessageBoxById(dialog, IDS_NO_ENGINE_SET_UP, MB_YESNO | MB_ICONINFORMATION) == IDYES)
+            PostMessageA(Windows().main, WM_COMMAND, IDM_SETUP, kSetupEnginesPage);
+        return;
+    }
     HideAfterAction(dialog);
 }
 

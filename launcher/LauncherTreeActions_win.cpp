@@ -74,7 +74,7 @@ void OnRightClick(LauncherWindow& launcher, LauncherTree& tree)
 void RedrawMonitorList()
 {
     if (HWND monitor = Windows().webAlert)
-        InvalidateRect(GetDlgItem(monitor, 1004), nullptr, FALSE);
+        InvalidateRect(GetDlgItem(monitor, IDC_MONITOR_LIST), nullptr, FALSE);
 }
 
 bool Confirmed(HWND owner)

@@ -14,10 +14,13 @@ void RecordTypedText(const std::string& text)
         SearchHistory().Add(Settings(), text);
 }
 
-int InterpretAndLaunch(std::string_view text, bool allEngines, const LinkEntry* engine, LaunchExecutor& executor)
+int InterpretAndLaunch(std::string_view text, bool allEngines, const LinkEntry* engine, LaunchExecutor& executor,
+                       bool* noEngine)
 {
     InterpretResult result = InterpretInput(text, allEngines, engine, FreshLaunchContext());
     Perform(result.launches, executor);
+    if (noEngine)
+        *noEngine = result.noEngine;
     return result.routed;
 }
 

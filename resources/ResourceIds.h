@@ -414,6 +414,39 @@
 // ==== end of auto-update ====
 
 // ==== Monitor window (webalert/) ====
+// Dialog 189: the monitor window; menu 190 its context menu; bitmap 199 its toolbar strip.
+#define IDD_MONITOR             189
+#define IDR_MONITOR_MENU        190
+#define IDB_MONITOR_TOOLBAR     199
+#define IDC_MONITOR_LIST        1004
+#define IDC_MONITOR_PROGRESS    1032
+#define IDC_MONITOR_STATUS      1044
+#define IDC_MONITOR_TEXT        1045  // the explanation line
+#define IDC_MONITOR_TOOLBAR     1046  // made at run time
+// Commands of the window's menu and toolbar.
+#define IDM_WA_OPEN             32816
+#define IDM_WA_MARK             32823
+#define IDM_WA_STOP_SUPERVISE   32824
+#define IDM_WA_LARGE_ICONS      32826
+#define IDM_WA_SMALL_ICONS      32827
+#define IDM_WA_LIST             32828
+#define IDM_WA_DETAILS          32829
+#define IDM_WA_CHECK_ALL        32830
+#define IDM_WA_PROPERTIES       32843
+#define IDM_WA_VIEWMODE         32844
+#define IDM_WA_SHOW_DISABLED    32845
+#define IDM_WA_CHECK_ONE        32846
+#define IDM_WA_SHOW_UPDATED     32847
+#define IDM_GO_DLG              32848
+#define IDM_WA_DELETE           32849
+#define IDM_GO_MINIBROWSER      32850
+#define IDM_WA_COMPARE          32851
+#define IDM_WA_RENAME           32856
+#define IDM_WA_OPEN_NEW         32857
+#define IDM_WA_OPEN_ALL         32858
+#define IDM_WA_COPY             32860
+#define IDM_WA_MAIL             32861
+#define IDM_WA_SOURCE           32862
 
 // ==== end of monitor window ====
 
@@ -488,6 +521,93 @@
 // ==== end of comparison window ====
 
 // ==== Options sheet (options/) ====
+#define IDD_OPTIONS_MAIN        136   // page "Main"
+#define IDD_OPTIONS_ENGINES     135   // page "Engines"
+#define IDD_OPTIONS_MINIBROWSER 182   // page "MiniBrowser"
+#define IDD_TRAY_CLICKS         156   // "Advanced": close button and tray clicks
+#define IDD_ENGINE_EDITOR       137   // "Search Engine"
+// Menu 198 (IDR_LIST_MENU) serves the engine list too.
+#define IDI_ENGINE              204   // one engine of the engine list
+// Window-mode and screen-edge previews of page "Main": themed and classic drawings.
+#define IDB_PREVIEW_TREE        143
+#define IDB_PREVIEW_SMALL       144
+#define IDB_PREVIEW_TREE_CLASSIC  181
+#define IDB_PREVIEW_SMALL_CLASSIC 170
+#define IDB_EDGE_BOTTOM         146
+#define IDB_EDGE_TOP            147
+#define IDB_EDGE_LEFT           148
+#define IDB_EDGE_RIGHT          149
+// Page "Main".
+#define IDC_OPT_CORNER          1000
+#define IDC_OPT_AUTO_UPDATE     1002
+#define IDC_OPT_START_ON_LOG    1003
+#define IDC_OPT_HOTKEY          1005
+#define IDC_OPT_HOTKEY_CLIP     1006
+#define IDC_OPT_CLOSE_OWNED     1007
+#define IDC_OPT_ADVANCED        1010
+#define IDC_OPT_CURRENT_BROWSER 1011
+#define IDC_OPT_ON_TOP          1012
+#define IDC_OPT_MOUSE_MOVE      1013
+#define IDC_OPT_TRANSPARENT     1014
+#define IDC_OPT_BROWSER_NORMAL  1015
+#define IDC_OPT_BROWSER_MAX     1016
+#define IDC_OPT_BROWSER_MIN     1017
+#define IDC_OPT_MODE_SMALL      1019
+#define IDC_OPT_MODE_TREE       1020
+#define IDC_OPT_MODE_PICTURE    1021
+#define IDC_OPT_CLOSE_AFTER     1022
+#define IDC_OPT_AUTO_HIDE       1023
+#define IDC_OPT_CORNER_PICTURE  1024
+#define IDC_OPT_LANGUAGE        1033
+// Page "Engines".
+#define IDC_ENG_LIST            1004
+#define IDC_ENG_HOTKEY          1005
+#define IDC_ENG_HOTKEY_CLIP     1006
+#define IDC_ENG_FAVORITE        1008
+#define IDC_ENG_TRANSLATE_URL   1009
+#define IDC_ENG_ADD             1010
+#define IDC_ENG_EDIT            1011
+#define IDC_ENG_DELETE          1012
+#define IDC_ENG_SET_DEFAULT     1013
+#define IDC_ENG_LOCAL_TRANSLATOR 1015
+#define IDC_ENG_TOOL_TRANSLATOR 1016
+// Page "MiniBrowser".
+#define IDC_MB_FONT             1000
+#define IDC_MB_CTRL_N           1001
+#define IDC_MB_BLANK_PAGE       1002
+#define IDC_MB_OPEN_HOME        1003
+#define IDC_MB_CLOSE_ON_DEFAULT 1004
+#define IDC_MB_HOTKEY           1005
+#define IDC_MB_SEARCH           1006
+#define IDC_MB_ENGINE           1007
+#define IDC_MB_CURRENT_PAGE     1008
+#define IDC_MB_SAVE_POS         1009
+#define IDC_MB_ON_TOP           1010
+#define IDC_MB_LINK             1011
+#define IDC_MB_FAVORITES        1012
+#define IDC_MB_PRINT_LINK       1013
+#define IDC_MB_OPEN_LINK        1014
+#define IDC_MB_TRANSPARENT      1015
+#define IDC_MB_HOME_PAGE        1033
+#define IDC_MB_KILL_POPUP       1040
+#define IDC_MB_NAV_CLIC         1041
+#define IDC_MB_USE_CACHE        1042
+#define IDC_MB_WEBALERT         1051
+// Dialog 156.
+#define IDC_CLICK_PLAIN         1000
+#define IDC_CLICK_SHIFT         1001
+#define IDC_CLICK_CTRL          1002
+#define IDC_CLICK_ALT           1003
+#define IDC_CLICK_CLOSE_BUTTON  1006
+// Dialog 137.
+#define IDC_EDITOR_ENABLE       1003
+#define IDC_EDITOR_NAME         1008
+#define IDC_EDITOR_PATTERN      1009
+#define IDC_EDITOR_BASE         1010
+// Help button of dialogs 156 and 137.
+#define IDC_OPT_DIALOG_HELP     9
+// A search typed while no engine is in use.
+#define IDS_NO_ENGINE_SET_UP    5120
 
 // ==== end of options sheet ====
 

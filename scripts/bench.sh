@@ -17,7 +17,7 @@ done
 export QV_DISPLAY_FILE=$build/xvfb.pid.display
 bin=$build/win32/bin
 [ "$("$root/tests/support/wine-arch.sh")" = x86_64 ] && bin=$build/win64/bin
-for bench in startup_bench launcher_open_bench; do
+for bench in startup_bench launcher_open_bench monitor_open_bench options_open_bench; do
   echo "== $bench (under Wine)"
   "$root/tests/support/wine-run.sh" "$build/wineprefix-template" "$bin" "$bench.exe" || true
 done

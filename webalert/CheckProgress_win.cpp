@@ -12,19 +12,11 @@
 #include "app/WindowPlacement_win.h"
 #include "chrome/Skin_win.h"
 #include "resources/ResourceIds.h"
+#include "webalert/PageRows_win.h"
 
 namespace {
 
-struct Column {
-    UINT title;
-    int width;
-};
-const Column kColumns[] = {{IDS_COL_NAME, 160}, {IDS_COL_LINK, 200}};
-
-// Row colours of the monitor's lists.
-constexpr COLORREF kChangedThisRun = RGB(128, 128, 0);
-constexpr COLORREF kUnread = RGB(0, 102, 153);
-constexpr COLORREF kDisabled = RGB(192, 192, 192);
+const PageColumn kColumns[] = {{IDS_COL_NAME, 160}, {IDS_COL_LINK, 200}};
 
 // Messages posted by the run.
 constexpr UINT UM_PROGRESS_BEGIN = WM_APP + 11;   // wParam: the range
@@ -64,24 +56,10 @@ protected:
 
         HWND list = Item(IDC_CHECK_PAGES);
         ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-        images_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
-        if (images_) {
-            if (HICON icon = static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_WEBALERT_SMALL),
-                                                           IMAGE_ICON, 16, 16, 0))) {
-                ImageList_AddIcon(images_, icon);
-                DestroyIcon(icon);
-            }
+        images_ = CreatePageImages(16);
+        if (images_)
             ListView_SetImageList(list, images_, LVSIL_SMALL);
-        }
-        for (int i = 0; i < 2; ++i) {
-            std::string title = LoadText(kColumns[i].title);
-            LVCOLUMNA column = {};
-            column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-            column.cx = kColumns[i].width;
-            column.pszText = const_cast<char*>(title.c_str());
-            column.iSubItem = i;
-            SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-        }
+        AddPageColumns(list, kColumns, 2);
         return false;
     }
 
@@ -132,25 +110,7 @@ protected:
     {
         if (header->idFrom != IDC_CHECK_PAGES || header->code != NM_CUSTOMDRAW)
             return 0;
-        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
-        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT)
-            return CDRF_NOTIFYITEMDRAW;
-        if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
-            return CDRF_DODEFAULT;
-        MonitoredPage page;
-        if (!list_.CopyOf(reinterpret_cast<PageId>(draw->nmcd.lItemlParam), page))
-            return CDRF_DODEFAULT;
-        if (page.Modified()) {
-            draw->clrText = (page.state & kPageChangedThisRun) ? kChangedThisRun : kUnread;
-            if (HFONT bold = BoldFont(draw->nmcd.hdc))
-                SelectObject(draw->nmcd.hdc, bold);
-            return CDRF_NEWFONT;
-        }
-        if (!page.enabled) {
-            draw->clrText = kDisabled;
-            return CDRF_NEWFONT;
-        }
-        return CDRF_DODEFAULT;
+        return painter_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header), list_);
     }
 
     void OnDestroy() override
@@ -205,22 +165,10 @@ private:
         InvalidateRect(list, nullptr, FALSE);
     }
 
-    HFONT BoldFont(HDC dc)
-    {
-        if (!bold_) {
-            LOGFONTA font = {};
-            if (GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font)) {
-                font.lfWeight = FW_BOLD;
-                bold_.Reset(CreateFontIndirectA(&font));
-            }
-        }
-        return bold_.Get();
-    }
-
     MonitoredPageList& list_;
     std::atomic<bool>& cancel_;
     HIMAGELIST images_ = nullptr;
-    UniqueFont bold_;
+    PageRowPainter painter_;
     std::vector<std::unique_ptr<StepNews>> pending_;
     std::map<PageId, int> rows_;
     int selected_ = -1;

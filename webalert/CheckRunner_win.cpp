@@ -28,6 +28,7 @@
 #include "webalert/CheckNotices.h"
 #include "webalert/CheckProgress_win.h"
 #include "webalert/CheckRun.h"
+#include "webalert/MonitorWindow_win.h"
 #include "webalert/WebAlert_win.h"
 #include "webalert/WebAlertRunner_win.h"
 #include "webalert/Win32PageFiles_win.h"
@@ -35,9 +36,12 @@
 namespace {
 
 // Messages to the notifier window.
-constexpr UINT UM_PAGE_MARK = WM_APP + 1;   // lParam: PageId whose Modified mark may have changed
+constexpr UINT UM_PAGE_MARK = WM_APP + 1;   // lParam: PageId whose state changed; wParam: it became unread
 constexpr UINT UM_OPEN_PAGE = WM_APP + 2;   // lParam: std::string* link, owned by the message
 constexpr UINT UM_RUN_DONE = WM_APP + 3;    // lParam: RunOutcome*, owned by the message
+// Progress shown in the monitor window, which only this thread may touch.
+constexpr UINT UM_MONITOR_BEGIN = WM_APP + 4;  // wParam: the range
+constexpr UINT UM_MONITOR_STEP = WM_APP + 5;   // wParam: pages taken; lParam: std::string* link, owned
 
 // Fetches at once: a page that takes its time does not hold up the others.
 constexpr int kFetchWorkers = 12;
@@ -55,6 +59,7 @@ struct RunRequest {
     HWND notifier = nullptr;
     CheckRunOptions options;
     bool showProgress = false;
+    bool inMonitor = false;   // the monitor window was open: progress goes there
     bool french = false;
     std::string dataFolder;
     std::string settingsPath;
@@ -134,15 +139,22 @@ public:
     {
         if (progress_)
             progress_->Begin(count);
+        if (request_.inMonitor)
+            PostMessageA(request_.notifier, UM_MONITOR_BEGIN, static_cast<WPARAM>(count), 0);
     }
     void Step(int taken, PageId id, const MonitoredPage& page) override
     {
         if (progress_)
             progress_->Step(taken, id, page);
+        if (request_.inMonitor) {
+            auto* link = new std::string(page.urlString);
+            if (!PostMessageA(request_.notifier, UM_MONITOR_STEP, static_cast<WPARAM>(taken), reinterpret_cast<LPARAM>(link)))
+                delete link;
+        }
     }
-    void StateChanged(PageId id, const MonitoredPage&, bool) override
+    void StateChanged(PageId id, const MonitoredPage&, bool becameModified) override
     {
-        PostMessageA(request_.notifier, UM_PAGE_MARK, 0, reinterpret_cast<LPARAM>(id));
+        PostMessageA(request_.notifier, UM_PAGE_MARK, becameModified ? 1 : 0, reinterpret_cast<LPARAM>(id));
         if (progress_)
             progress_->Redraw(id);
     }
@@ -234,6 +246,7 @@ void FinishRun(const RunOutcome& outcome)
         runner.thread.Reset();
     }
     runner.running = false;
+    MonitorProgressEnd();
     HWND main = Windows().main;
     if (outcome.nothingToCheck) {
         MessageBoxById(main, IDS_NO_LINK, MB_OK | MB_ICONINFORMATION);
@@ -263,8 +276,15 @@ LRESULT CALLBACK NotifierProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             MonitoredPage page;
             if (WebAlertPages().CopyOf(id, page))
                 ShowMonitoredPageMark(id, page.Modified());
-            if (HWND monitor = Windows().webAlert)
-                InvalidateRect(GetDlgItem(monitor, 1004), nullptr, FALSE);
+            MonitorPageStateChanged(id, wParam != 0);
+            return 0;
+        }
+        case UM_MONITOR_BEGIN:
+            MonitorProgressBegin(static_cast<int>(wParam));
+            return 0;
+        case UM_MONITOR_STEP: {
+            std::unique_ptr<std::string> link(reinterpret_cast<std::string*>(lParam));
+            MonitorProgressStep(static_cast<int>(wParam), *link);
             return 0;
         }
         case UM_OPEN_PAGE: {
@@ -289,8 +309,8 @@ LRESULT CALLBACK NotifierProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 void DropPendingNotices(HWND notifier)
 {
     MSG message;
-    while (PeekMessageA(&message, notifier, WM_APP + 1, WM_APP + 3, PM_REMOVE)) {
-        if (message.message == UM_OPEN_PAGE)
+    while (PeekMessageA(&message, notifier, WM_APP + 1, WM_APP + 5, PM_REMOVE)) {
+        if (message.message == UM_OPEN_PAGE || message.message == UM_MONITOR_STEP)
             delete reinterpret_cast<std::string*>(message.lParam);
         else if (message.message == UM_RUN_DONE)
             delete reinterpret_cast<RunOutcome*>(message.lParam);
@@ -336,7 +356,9 @@ void StartPageCheck(HWND owner, PageId page)
     request->options.compare.noScript = o.WebAlertCMPNoScript != 0;
     request->options.compare.size = o.WebAlertCMPSize != 0;
     request->options.compare.sizeTolerance = o.WebAlertCMPSizeTol;
-    request->showProgress = o.WebAlertShowProgress != 0 || Windows().webAlert != nullptr;
+    // With the monitor window open the run shows its progress there, not in a window of its own.
+    request->inMonitor = Windows().webAlert != nullptr;
+    request->showProgress = o.WebAlertShowProgress != 0 && !request->inMonitor;
     request->french = WebAlertFrench();
     request->dataFolder = App().dataFolder + "\\";
     request->settingsPath = App().settingsPath;

@@ -71,11 +71,6 @@ void ScheduleTick(HWND owner, int atStart)
     StartPageCheck(owner, nullptr);
 }
 
-void OpenMonitorWindow(HWND, int)
-{
-    // The monitor window comes with its own work; until then there is nothing to open.
-}
-
 bool AnyEnabledPageChanged()
 {
     return WebAlertPages().CountEnabledWithState() > 0;

@@ -20,5 +20,13 @@ void CancelPageCheck();
 // At shut-down: cancels the run and waits a moment for its end.
 void StopPageChecks();
 
+// The monitor window's list: adds a row for the page at index (or at the end) when it has
+// none and the window's filters admit it.
+void AddPageRowIfMissing(HWND list, int index, PageId page);
+// The mini browser's menu of watched pages: a separator, the unread pages in bold, then the
+// other enabled ones; command 4096 + the page's index in the list.
+constexpr unsigned kPagesMenuCommandBase = 4096;
+void BuildPagesMenu(HMENU menu);
+
 // Whether the interface speaks French (dates as DD/MM/YYYY).
 bool WebAlertFrench();

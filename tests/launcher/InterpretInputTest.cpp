@@ -122,6 +122,8 @@ TEST(InterpretInput, DecidesTheExactLaunchesForEachInputAndOptionSet)
         InterpretResult r = InterpretInput(c.text, c.allEngines, nullptr, context);
         EXPECT_EQ(r.routed, c.routed) << c.what;
         EXPECT_EQ(r.launches, c.launches) << c.what;
+        // Only a search that found no engine asks for the engines page.
+        EXPECT_EQ(r.noEngine, r.routed == 0 && c.launches.empty()) << c.what;
     }
 }
 
@@ -146,7 +148,9 @@ TEST(InterpretInput, AnEmptyEngineTableSearchesNothing)
     OptionRecord o;
     LaunchContext context{o, kBrowser};
     EXPECT_TRUE(InterpretInput("word", false, nullptr, context).launches.empty());
-    EXPECT_TRUE(InterpretInput("word", true, nullptr, context).launches.empty());
+    EXPECT_TRUE(InterpretInput("word", true, nullptr, context).noEngine);
+    EXPECT_FALSE(InterpretInput("www.example.com", false, nullptr, context).noEngine);
+    EXPECT_FALSE(InterpretInput("exe:notepad", true, nullptr, context).noEngine);
 }
 
 TEST(InterpretInput, TheAddressTestSeesOnlyTheStartOfTheText)

@@ -1,6 +1,6 @@
 // Not a test: opens the launcher in both layouts and both languages, in view and docked at
 // the top edge, and saves a picture of each (BMP) into the folder given as the argument.
-// scripts/launcher-screenshots.sh runs it under Wine and turns the pictures into the PNG
+// scripts/screenshots.sh launcher runs it under Wine and turns the pictures into the PNG
 // files of docs/.
 #include <windows.h>
 #include <commctrl.h>

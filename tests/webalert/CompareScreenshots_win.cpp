@@ -1,6 +1,6 @@
 // Not a test: opens the comparison window on a small page with a changed, an added and a
 // removed line, in English and in French, and saves a picture of each (BMP) into the folder
-// given as the argument. scripts/compare-screenshots.sh runs it under Wine and turns the
+// given as the argument. scripts/screenshots.sh compare runs it under Wine and turns the
 // pictures into the PNG files of docs/.
 #include <windows.h>
 #include <commctrl.h>
