@@ -12,6 +12,7 @@
 #include "minibrowser/MiniBrowserFrame_win.h"
 #include "minibrowser/ToolbarPlaces.h"
 #include "resources/ResourceIds.h"
+#include "webalert/WebAlert_win.h"
 
 namespace {
 
@@ -217,6 +218,9 @@ HMENU CaptionToolBar::PrepareMenu(HMENU menu180, int command)
     case minibrowser::kFavoritesSubmenu:
         if (frame_)
             frame_->FillFavoritesMenu(menu);
+        break;
+    case minibrowser::kWebAlertSubmenu:
+        BuildPagesMenu(menu);
         break;
     case minibrowser::kNewPageSubmenu:
         if (int item = minibrowser::DefaultNewWindowCommand(Options().MiniBrowserCtrlN))

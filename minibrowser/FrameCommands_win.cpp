@@ -21,13 +21,14 @@
 #include "minibrowser/ToolbarPlaces.h"
 #include "resources/ResourceIds.h"
 #include "webalert/LinkDialog_win.h"
+#include "webalert/MonitorWindow_win.h"
 #include "webalert/WebAlert_win.h"
 
 namespace {
 
 // The clipboard's text is taken into this many characters for an address.
 constexpr std::size_t kClipboardAddressChars = 2047;
-constexpr int kFirstPageCommand = 4096;
+constexpr int kFirstPageCommand = static_cast<int>(kPagesMenuCommandBase);
 constexpr int kLastPageCommand = 8191;
 
 std::string Trim(const std::string& text)
@@ -164,8 +165,7 @@ void MiniBrowserFrame::OnCommand(int id)
             Navigate(page.urlString, 0);
             WebAlertPages().Update(pageId, [](MonitoredPage& p) { p.SetModified(0); });
             SaveWebAlertPages();
-            if (HWND monitor = Windows().webAlert)
-                InvalidateRect(monitor, nullptr, TRUE);
+            MonitorPageStateChanged(pageId, false);
         }
         return;
     }
@@ -230,6 +230,10 @@ void MiniBrowserFrame::OnCommand(int id)
         break;
     case ID_MB_OPEN_WEBALERT:
         OpenMonitorWindow(window_, 1);
+        break;
+    case IDM_END_CHECK_WEBALERT:
+        if (AnyEnabledPageChanged() && Options().WebAlertShowDlg)
+            OpenMonitorWindow(window_, 0);
         break;
     default:
         break;

@@ -17,6 +17,7 @@
 #include "minibrowser/FrameGeometry.h"
 #include "minibrowser/ToolbarPlaces.h"
 #include "resources/ResourceIds.h"
+#include "webalert/WebAlert_win.h"
 
 namespace {
 
@@ -284,6 +285,30 @@ TEST_F(MiniBrowserWin, CaptionToolBarButtonsTipsMenusProgressAndDrag)
     EXPECT_EQ(GetMenuItemID(alert, 0), static_cast<UINT>(ID_MB_ADD_WEBALERT));
     EXPECT_EQ(GetMenuItemID(alert, 1), static_cast<UINT>(ID_MB_OPEN_WEBALERT));
     EXPECT_EQ(GetMenuItemID(alert, 2), static_cast<UINT>(ID_MB_CHECK_LINKS));
+    // The watched pages follow, an unread one in bold; choosing it opens it and marks it read.
+    MonitoredPage watched("Peer watched", HttpPeer::Url("/watched"));
+    watched.SetModified(1);
+    const std::size_t pageIndex = WebAlertPages().Size();
+    PageId pageId = WebAlertPages().Append(watched);
+    UniqueMenu fresh180(LoadMenuInLanguage(IDR_MINIBROWSER_MENU));
+    alert = main->ToolBar().PrepareMenu(fresh180.Get(), ID_MB_WEBALERT_MENU);
+    ASSERT_NE(alert, nullptr);
+    const UINT pageCommand = kPagesMenuCommandBase + static_cast<UINT>(pageIndex);
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_STRING;
+    char name[100] = {};
+    info.dwTypeData = name;
+    info.cch = sizeof name;
+    ASSERT_TRUE(GetMenuItemInfoA(alert, pageCommand, FALSE, &info));
+    EXPECT_STREQ(name, "Peer watched");
+    EXPECT_TRUE(info.fState & MFS_DEFAULT);
+    SendMessageA(frame, WM_COMMAND, pageCommand, 0);
+    EXPECT_TRUE(PeerSaw("/watched"));
+    MonitoredPage after;
+    ASSERT_TRUE(WebAlertPages().CopyOf(pageId, after));
+    EXPECT_FALSE(after.Modified());
+    EXPECT_NE(ReadSetting("WebAlertUrl", "WebAlertUrl1"), "<missing>") << "the list was saved";
 
     // The favorites: the folder's shortcuts after the two commands, each opening its page.
     char favorites[MAX_PATH] = {};
