@@ -120,9 +120,21 @@ int CaptionToolBar::CaptionButtonsLeft() const
     return CaptionButtonRectOf(window_, chrome::CaptionButton::Pin).left;
 }
 
+int CaptionToolBar::CaptionLeft() const
+{
+    if (!window_)
+        return kCaptionLeft;
+    const LRESULT count = SendMessageA(window_, TB_BUTTONCOUNT, 0, 0);
+    RECT last = {};
+    if (count <= 0 || !SendMessageA(window_, TB_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last)))
+        return kCaptionLeft;
+    return last.right + 4 > kCaptionLeft ? static_cast<int>(last.right) + 4 : kCaptionLeft;
+}
+
 RECT CaptionToolBar::AddressPlace() const
 {
-    RECT place = {kAddressBarLeft, 2, kAddressBarLeft, 22};
+    const int left = CaptionLeft() + kAddressBarIndent;
+    RECT place = {left, 2, left, 22};
     const int right = CaptionButtonsLeft() - 2;
     place.right = right > place.left ? right : place.left;
     return place;
@@ -161,7 +173,7 @@ void CaptionToolBar::RepaintCaption()
         return;
     RECT client = {};
     GetClientRect(window_, &client);
-    client.left = kCaptionLeft;
+    client.left = CaptionLeft();
     InvalidateRect(window_, &client, TRUE);
 }
 
@@ -175,17 +187,18 @@ void CaptionToolBar::PaintCaption(HDC dc)
 {
     RECT client = {};
     GetClientRect(window_, &client);
-    if (client.right <= kCaptionLeft)
+    const int captionLeft = CaptionLeft();
+    if (client.right <= captionLeft)
         return;
     RECT area = client;
-    area.left = kCaptionLeft;
+    area.left = captionLeft;
     FillLikeActiveCaption(window_, dc, area, ThemeActive());
 
     const int buttonsLeft = CaptionButtonsLeft();
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
     const std::string label = LoadText(IDS_MINIBROWSER_LABEL);
-    RECT labelRect = {kCaptionLeft + 5, 0, kCaptionLeft + 5, client.bottom};
+    RECT labelRect = {captionLeft + 5, 0, captionLeft + 5, client.bottom};
     {
         SelectInScope font(dc, labelFont_ ? static_cast<HGDIOBJ>(labelFont_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
         DrawTextA(dc, label.c_str(), -1, &labelRect, DT_CALCRECT | DT_NOPREFIX);
@@ -304,17 +317,17 @@ LRESULT CaptionToolBar::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_MOUSEMOVE:
-        if (p.x >= kCaptionLeft)
+        if (p.x >= CaptionLeft())
             hot_ = CaptionMouseMove(window_, p, OptionsFor(frame_), skin_.get());
         break;
     case WM_LBUTTONDOWN:
-        if (p.x >= kCaptionLeft && p.x < CaptionButtonsLeft() && frame_) {
+        if (p.x >= CaptionLeft() && p.x < CaptionButtonsLeft() && frame_) {
             SendMessageA(frame_->Window(), WM_SYSCOMMAND, kMoveByCaption, 0);
             return 0;
         }
         break;
     case WM_LBUTTONUP:
-        if (p.x >= kCaptionLeft && CaptionMouseUp(window_, p, OptionsFor(frame_))) {
+        if (p.x >= CaptionLeft() && CaptionMouseUp(window_, p, OptionsFor(frame_))) {
             RepaintCaption();
             return 0;
         }

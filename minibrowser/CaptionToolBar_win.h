@@ -20,9 +20,10 @@ struct DestroyImageListFn {
 };
 using UniqueImageList = UniqueWin<HIMAGELIST, DestroyImageListFn>;
 
-// Where the caption starts on the bar, and where the address bar goes.
+// Where the caption starts on the bar at the least, and where the address bar goes from it:
+// further right when the buttons need more room (larger system fonts and arrows).
 constexpr int kCaptionLeft = 312;
-constexpr int kAddressBarLeft = 316;
+constexpr int kAddressBarIndent = 4;
 
 class CaptionToolBar {
 public:
@@ -48,6 +49,8 @@ public:
     HMENU PrepareMenu(HMENU menu180, int command);
     // The left edge of the leftmost caption button.
     int CaptionButtonsLeft() const;
+    // Where the caption begins: at 312, or right of the last button when they reach further.
+    int CaptionLeft() const;
 
 private:
     static LRESULT CALLBACK BarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

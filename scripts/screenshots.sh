@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the program's windows for the documentation, English and French, written under
-# docs/. Usage: scripts/screenshots.sh [launcher|monitor|compare|webalert-dialogs|options ...]
+# docs/. Usage: scripts/screenshots.sh [launcher|monitor|compare|webalert-dialogs|options|minibrowser ...]
 # (all of them without an argument). Builds the picture programs, runs each under Wine in a
 # virtual desktop (which draws window frames and a taskbar as Windows does) in a fresh test
 # prefix on a display of its own, and turns their BMP files into PNG (ImageMagick).
@@ -16,11 +16,12 @@ program_of() {
     compare) echo "compare_screenshots.exe {out}|840x480" ;;
     webalert-dialogs) echo "webalert_dialogs_wintests.exe --gtest_filter=LinkDialogs.Screenshots|1280x800" ;;
     options) echo "options_screenshots.exe {out}|1280x800" ;;
+    minibrowser) echo "minibrowser_screenshots.exe {out}|1280x800" ;;
     *) echo "unknown pictures: $1" >&2; exit 2 ;;
   esac
 }
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(launcher monitor compare webalert-dialogs options)
+[ ${#names[@]} -gt 0 ] || names=(launcher monitor compare webalert-dialogs options minibrowser)
 
 if [ -z "${QV_WIN32_BIN:-}" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null

@@ -357,8 +357,8 @@ TEST_F(MiniBrowserWin, CaptionToolBarButtonsTipsMenusProgressAndDrag)
     MoveSpy::Moves() = 0;
     RECT client = {};
     GetClientRect(bar, &client);
-    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kCaptionLeft + 40, client.bottom / 2));
-    SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(kCaptionLeft + 40, client.bottom / 2));
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(main->ToolBar().CaptionLeft() + 40, client.bottom / 2));
+    SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(main->ToolBar().CaptionLeft() + 40, client.bottom / 2));
     EXPECT_EQ(MoveSpy::Moves(), 1);
     SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, client.bottom / 2));
     SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(30, client.bottom / 2));
@@ -465,7 +465,7 @@ TEST_F(MiniBrowserWin, AddressBarCompletesGoesAndHides)
     EXPECT_TRUE(IsWindowVisible(combo));
     EXPECT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
     main->ToolBar().Address().Hide();
-    SendMessageA(bar, WM_RBUTTONUP, 0, MAKELPARAM(kCaptionLeft + 30, 5));
+    SendMessageA(bar, WM_RBUTTONUP, 0, MAKELPARAM(main->ToolBar().CaptionLeft() + 30, 5));
     EXPECT_TRUE(IsWindowVisible(combo));
 
     // Odd addresses: long, script and file ones; the frame stays usable.
