@@ -104,6 +104,11 @@ TEST_F(MiniBrowserWin, FramePlacesOnTopTranslucencyClosingAndOrder)
     EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
     EXPECT_EQ(GetMenu(frame), nullptr);
     EXPECT_NE(FindDescendant(main->View(), "Shell Embedding"), nullptr) << "the page control sits in the view";
+    // The control's newest document mode, for this program's file name.
+    DWORD mode = 0, size = sizeof mode;
+    EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION",
+                           "minibrowser_wintests.exe", RRF_RT_REG_DWORD, nullptr, &mode, &size), ERROR_SUCCESS);
+    EXPECT_EQ(mode, 11001u);
 
     // Not kept: half the screen, in the lower right corner above the taskbar.
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
