@@ -59,7 +59,7 @@ void DetectDefaultAccount(HWND dialog)
 
 class SmtpParametersDialog : public Dialog {
 public:
-    SmtpParametersDialog() : Dialog(IDD_SMTP_PARAMETERS) {}
+    SmtpParametersDialog() : Dialog(IDD_SMTP_PARAMETERS, "options4", "smtp") {}
 
 protected:
     bool OnInit() override
@@ -85,34 +85,16 @@ protected:
         if (code != BN_CLICKED)
             return false;
         switch (id) {
-        case IDOK:
-            Accept();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
         case IDC_SMTP_DEFAULT_ACCOUNT:
             DetectDefaultAccount(Window());
-            return true;
-        case IDC_SMTP_HELP:
-            OpenHelpPage("options4", "smtp");
             return true;
         default:
             return false;
         }
     }
 
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options4", "smtp");
-        result = TRUE;
-        return true;
-    }
-
 private:
-    void Accept()
+    void OnOk() override
     {
         // A server and a sender are needed; blanks alone are none.
         for (int id : {IDC_SMTP_SERVER, IDC_SMTP_SENDER}) {

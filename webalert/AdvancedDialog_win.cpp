@@ -7,7 +7,6 @@
 #include "app/AppContext_win.h"
 #include "app/Dialog_win.h"
 #include "app/OptionRecord.h"
-#include "app/Subsystems_win.h"
 #include "app/Win32Profile_win.h"
 #include "chrome/Skin_win.h"
 #include "resources/ResourceIds.h"
@@ -20,7 +19,7 @@ constexpr int kToleranceMax = 10240;
 
 class CompareOptionsDialog : public Dialog {
 public:
-    CompareOptionsDialog() : Dialog(IDD_COMPARE_OPTIONS) {}
+    CompareOptionsDialog() : Dialog(IDD_COMPARE_OPTIONS, "options4", "compare") {}
 
 protected:
     bool OnInit() override
@@ -48,27 +47,9 @@ protected:
         case IDC_CMP_SIZE:
             UpdateEnabling();
             return true;
-        case IDOK:
-            Accept();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
-        case IDC_LINK_HELP:
-            OpenHelpPage("options4", "compare");
-            return true;
         default:
             return false;
         }
-    }
-
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options4", "compare");
-        result = TRUE;
-        return true;
     }
 
 private:
@@ -85,7 +66,7 @@ private:
             EnableWindow(Item(id), tolerance);
     }
 
-    void Accept()
+    void OnOk() override
     {
         BOOL read = FALSE;
         const UINT typed = GetDlgItemInt(Window(), IDC_CMP_TOLERANCE, &read, FALSE);

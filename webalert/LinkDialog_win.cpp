@@ -45,7 +45,7 @@ bool LiveNameTaken(std::string_view name)
 class LinkEditDialog : public Dialog {
 public:
     LinkEditDialog(MonitoredPage& page, LinkDialogMode mode, std::function<bool(std::string_view)> nameTaken)
-        : Dialog(IDD_LINK_EDIT), page_(page), mode_(mode), nameTaken_(std::move(nameTaken)) {}
+        : Dialog(IDD_LINK_EDIT, "options4", "addurl"), page_(page), mode_(mode), nameTaken_(std::move(nameTaken)) {}
 
 protected:
     bool OnInit() override
@@ -70,12 +70,6 @@ protected:
         if (code != BN_CLICKED)
             return false;
         switch (id) {
-        case IDOK:
-            Accept();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
         case IDC_LINK_CURRENT: {
             // Without a page in the mini browser the typed link stays.
             const std::string address = MiniBrowserCurrentAddress();
@@ -83,21 +77,9 @@ protected:
                 SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(address, kTextChars).c_str());
             return true;
         }
-        case IDC_LINK_HELP:
-            OpenHelpPage("options4", "addurl");
-            return true;
         default:
             return false;
         }
-    }
-
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options4", "addurl");
-        result = TRUE;
-        return true;
     }
 
 private:
@@ -120,7 +102,7 @@ private:
         return mode_ == kLinkAddLive && LiveNameTaken(name);
     }
 
-    void Accept()
+    void OnOk() override
     {
         const std::string name = ShowCleanName();
         if (!name.empty() && NameTaken(name)) {
