@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Dialog_win.h"
+#include "app/DialogControls_win.h"
 #include "app/Registry_win.h"
 #include "app/Subsystems_win.h"
 #include "app/TextUtil.h"
@@ -16,13 +17,11 @@
 namespace {
 
 // Texts are read with a 1024-character buffer.
-constexpr int kFieldChars = 1023;
+constexpr std::size_t kFieldChars = 1023;
 
 std::string FieldText(HWND dialog, int id)
 {
-    char text[kFieldChars + 1] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+    return GetLimitedText(dialog, id, kFieldChars);
 }
 
 // The message goes into one line of the settings file: a line break there would cut it off
@@ -76,7 +75,7 @@ protected:
         SetDlgItemTextA(Window(), IDC_SMTP_TO, s.to.c_str());
         SetDlgItemTextA(Window(), IDC_SMTP_CC, s.cc.c_str());
         SetDlgItemTextA(Window(), IDC_SMTP_MESSAGE, s.message.c_str());
-        CheckDlgButton(Window(), IDC_SMTP_BRIEF, s.brief ? BST_CHECKED : BST_UNCHECKED);
+        SetCheck(Window(), IDC_SMTP_BRIEF, s.brief);
         return true;
     }
 
@@ -110,7 +109,7 @@ private:
         s.to = FieldText(Window(), IDC_SMTP_TO);
         s.cc = FieldText(Window(), IDC_SMTP_CC);
         s.message = OneLine(FieldText(Window(), IDC_SMTP_MESSAGE));
-        s.brief = IsDlgButtonChecked(Window(), IDC_SMTP_BRIEF) == BST_CHECKED;
+        s.brief = GetCheck(Window(), IDC_SMTP_BRIEF) != 0;
         StoreMailSettings(s);
         End(IDOK);
     }

@@ -2,10 +2,10 @@
 #include "webalert/LinkDialog_win.h"
 
 #include <string>
-#include <vector>
 
 #include "app/AppContext_win.h"
 #include "app/Dialog_win.h"
+#include "app/DialogControls_win.h"
 #include "app/MessageBox_win.h"
 #include "app/Messages.h"
 #include "app/Subsystems_win.h"
@@ -20,13 +20,6 @@ namespace {
 constexpr std::size_t kNameChars = 64;
 // Texts of a watched page hold at most this much.
 constexpr std::size_t kTextChars = 1023;
-
-std::string ItemText(HWND dialog, int id, std::size_t maxChars)
-{
-    std::vector<char> text(maxChars + 1, '\0');
-    GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
 
 // Cleaning may leave a blank at the cut, which the second cleaning trims.
 std::string CleanName(std::string_view name)
@@ -51,13 +44,11 @@ protected:
     bool OnInit() override
     {
         ApplyDialogSkin(Window());
-        SendDlgItemMessageA(Window(), IDC_LINK_NAME, EM_LIMITTEXT, kNameChars, 0);
-        SendDlgItemMessageA(Window(), IDC_LINK_ADDRESS, EM_LIMITTEXT, kTextChars, 0);
-        SetDlgItemTextA(Window(), IDC_LINK_NAME, CleanName(page_.name).c_str());
-        SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(page_.urlString, kTextChars).c_str());
-        CheckDlgButton(Window(), IDC_LINK_ENABLE, page_.enabled ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_LINK_MAIL, page_.mailOnChange ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_LINK_OPEN, page_.openOnChange ? BST_CHECKED : BST_UNCHECKED);
+        SetLimitedText(Window(), IDC_LINK_NAME, CleanName(page_.name), kNameChars);
+        SetLimitedText(Window(), IDC_LINK_ADDRESS, page_.urlString, kTextChars);
+        SetCheck(Window(), IDC_LINK_ENABLE, page_.enabled);
+        SetCheck(Window(), IDC_LINK_MAIL, page_.mailOnChange);
+        SetCheck(Window(), IDC_LINK_OPEN, page_.openOnChange);
         return true;
     }
 
@@ -85,7 +76,7 @@ protected:
 private:
     std::string ShowCleanName()
     {
-        const std::string typed = ItemText(Window(), IDC_LINK_NAME, kNameChars);
+        const std::string typed = GetLimitedText(Window(), IDC_LINK_NAME, kNameChars);
         const std::string clean = CleanName(typed);
         // Rewriting an unchanged text would only move the caret.
         if (clean != typed)
@@ -110,7 +101,7 @@ private:
             SetFocus(Item(IDC_LINK_NAME));
             return;
         }
-        const std::string link = ItemText(Window(), IDC_LINK_ADDRESS, kTextChars);
+        const std::string link = GetLimitedText(Window(), IDC_LINK_ADDRESS, kTextChars);
         if (name.empty() || link.empty()) {
             MessageBeep(0);
             SetFocus(Item(name.empty() ? IDC_LINK_NAME : IDC_LINK_ADDRESS));
@@ -118,10 +109,10 @@ private:
         }
         page_.name = name;
         page_.urlString = link;
-        page_.urlBase = ItemText(Window(), IDC_LINK_CURRENT, kTextChars);
-        page_.enabled = IsDlgButtonChecked(Window(), IDC_LINK_ENABLE) == BST_CHECKED ? 1 : 0;
-        page_.mailOnChange = IsDlgButtonChecked(Window(), IDC_LINK_MAIL) == BST_CHECKED ? 1 : 0;
-        page_.openOnChange = IsDlgButtonChecked(Window(), IDC_LINK_OPEN) == BST_CHECKED ? 1 : 0;
+        page_.urlBase = GetLimitedText(Window(), IDC_LINK_CURRENT, kTextChars);
+        page_.enabled = GetCheck(Window(), IDC_LINK_ENABLE);
+        page_.mailOnChange = GetCheck(Window(), IDC_LINK_MAIL);
+        page_.openOnChange = GetCheck(Window(), IDC_LINK_OPEN);
         End(IDOK);
     }
 
