@@ -1,6 +1,7 @@
 #include "app/Dialog_win.h"
 
 #include "app/ResourceLoader_win.h"
+#include "app/Subsystems_win.h"
 
 INT_PTR Dialog::RunModal(HWND owner)
 {
@@ -25,15 +26,29 @@ INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (!self)
         return FALSE;
     switch (message) {
-    case WM_COMMAND:
-        if (self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (self->OnCommand(id, code, reinterpret_cast<HWND>(lParam)))
             return TRUE;
-        if (LOWORD(wParam) == IDCANCEL) {
+        if (id == IDCANCEL) {
             // Escape and the caption's close button of a modal dialog.
             self->End(IDCANCEL);
             return TRUE;
         }
+        // Skinned push buttons are owner-drawn and also tell double clicks: one click, one action.
+        if (code != BN_CLICKED)
+            return FALSE;
+        if (id == IDOK) {
+            self->OnOk();
+            return TRUE;
+        }
+        if (id == IDHELP && self->helpPage_) {
+            OpenHelpPage(self->helpPage_, self->helpAnchor_);
+            return TRUE;
+        }
         return FALSE;
+    }
     case WM_NOTIFY: {
         INT_PTR result = self->OnNotify(reinterpret_cast<NMHDR*>(lParam));
         SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
@@ -48,6 +63,10 @@ INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
         INT_PTR result = 0;
         if (self->OnMessage(message, wParam, lParam, result))
             return result;
+        if (message == WM_HELP && self->helpPage_) {
+            OpenHelpPage(self->helpPage_, self->helpAnchor_);
+            return TRUE;
+        }
         return FALSE;
     }
     }
