@@ -15,6 +15,16 @@ HWND Dialog::CreateModeless(HWND owner)
 
 INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
+    // A handler that throws (out of memory for a text) loses its message, not the program.
+    try {
+        return Dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR Dialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);

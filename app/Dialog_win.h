@@ -37,6 +37,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;
     const char* helpPage_;
