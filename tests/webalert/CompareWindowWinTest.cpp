@@ -190,7 +190,6 @@ TEST_F(CompareWindowTest, UnreadableAndOddCopiesFrenchAndOwner)
     HWND w = Show("Fruit", missing, current_);
     ASSERT_TRUE(w);
     EXPECT_EQ(Text(w, IDC_CMP_SUMMARY), FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {missing}));
-    EXPECT_NE(Text(w, IDC_CMP_SUMMARY).find("cannot be read"), std::string::npos);
     EXPECT_EQ(Rows(w).size(), 0u);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_PREVIOUS)));
     // A 1000-character name, NUL bytes and a line longer than a list cell.
