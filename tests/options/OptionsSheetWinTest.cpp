@@ -58,13 +58,10 @@ struct Driver {
 void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
-bool RunValuePresent(std::string* value = nullptr)
+std::string RunValue()
 {
     std::string text;
-    bool present = RegReadString(HKEY_CURRENT_USER, kRunKey, "Quorvane", text);
-    if (value)
-        *value = text;
-    return present;
+    return RegReadString(HKEY_CURRENT_USER, kRunKey, "Quorvane", text) ? text : "<none>";
 }
 
 class OptionsSheet : public AppHarness {
@@ -134,7 +131,7 @@ TEST_F(OptionsSheet, EachPageWritesItsKeysAndCancelWritesNothing)
     EXPECT_TRUE(HotkeysEnabled());
     EXPECT_EQ(HotkeyCount(), hotkeysAtStart);
     EXPECT_EQ(File(), before);
-    EXPECT_FALSE(RunValuePresent());
+    EXPECT_EQ(RunValue(), "<none>");
     // The old translation hotkey still works.
     spy.commands.clear();
     SendMessageA(main_, WM_HOTKEY, HOTKEY_ID_BASE + 3, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'C'));
@@ -172,9 +169,7 @@ TEST_F(OptionsSheet, EachPageWritesItsKeysAndCancelWritesNothing)
     EXPECT_EQ(LoadText(IDS_SETUP_CAPTION), "Configuration");
     ASSERT_FALSE(TrayCalls().empty());
     EXPECT_EQ(TrayCalls().back().operation, static_cast<DWORD>(NIM_MODIFY));
-    std::string runValue;
-    EXPECT_TRUE(RunValuePresent(&runValue));
-    EXPECT_EQ(runValue, App().programPath);
+    EXPECT_EQ(RunValue(), App().programPath);
     EXPECT_EQ(HotkeyCount(), hotkeysAtStart);
 
     // Back and forth in the language list changes nothing; start at logon off removes the value.
@@ -186,7 +181,7 @@ TEST_F(OptionsSheet, EachPageWritesItsKeysAndCancelWritesNothing)
         d.Ok();
     });
     EXPECT_EQ(UiLanguage(), MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
-    EXPECT_FALSE(RunValuePresent());
+    EXPECT_EQ(RunValue(), "<none>");
     const std::string start = File();
     EXPECT_EQ(wt::ChangedIniKeys(afterMain, start), std::set<std::string>{"Options.startonlog"});
 

@@ -106,15 +106,9 @@ TEST(LineDiff, ScriptsOverTable)
         // Every line of both texts appears once, in order, on its own side.
         std::size_t nextOld = 0, nextNew = 0;
         for (const CompareRow& row : view.rows) {
-            if (row.oldLine != kNoLine) {
-                EXPECT_EQ(row.oldLine, nextOld++) << c.label;
-            }
-            if (row.newLine != kNoLine) {
-                EXPECT_EQ(row.newLine, nextNew++) << c.label;
-            }
-            if (row.kind == RowKind::Same) {
-                EXPECT_EQ(c.a[row.oldLine], c.b[row.newLine]) << c.label;
-            }
+            EXPECT_TRUE(row.oldLine == kNoLine || row.oldLine == nextOld++) << c.label;
+            EXPECT_TRUE(row.newLine == kNoLine || row.newLine == nextNew++) << c.label;
+            EXPECT_TRUE(row.kind != RowKind::Same || c.a[row.oldLine] == c.b[row.newLine]) << c.label;
         }
         EXPECT_EQ(nextOld, c.a.size()) << c.label;
         EXPECT_EQ(nextNew, c.b.size()) << c.label;

@@ -57,8 +57,7 @@ void Press(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0
 void SelectRow(HWND list, int row)
 {
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-    if (row >= 0)
-        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 class LinkDialogs : public AppHarness {

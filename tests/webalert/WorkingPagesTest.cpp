@@ -35,12 +35,11 @@ TEST(WorkingPages, ApplyKeepsWhatARunDidUnlessTheUserTouchedThePage)
     EXPECT_FALSE(work.NameTaken("RunOnly "));
 
     // The user, in the sheet.
-    MonitoredPage edited = work.At(1);
+    MonitoredPage edited = work.At(1), renamed = work.At(4);
     edited.urlString = "http://example.com/new";
     edited.enabled = 0;
-    work.Replace(1, edited);
-    MonitoredPage renamed = work.At(4);
     renamed.name = "Renamed2";
+    work.Replace(1, edited);
     work.Replace(4, renamed);
     work.Add(MonitoredPage("Added", "http://example.com/added"));
     EXPECT_EQ(work.Remove(0), "Deleted");
