@@ -1,6 +1,7 @@
 #include "app/Dialog_win.h"
 
 #include "app/ResourceLoader_win.h"
+#include "app/Subsystems_win.h"
 
 INT_PTR Dialog::RunModal(HWND owner)
 {
@@ -14,6 +15,16 @@ HWND Dialog::CreateModeless(HWND owner)
 
 INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
+    // A handler that throws (out of memory for a text) loses its message, not the program.
+    try {
+        return Dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR Dialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);
@@ -25,15 +36,29 @@ INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (!self)
         return FALSE;
     switch (message) {
-    case WM_COMMAND:
-        if (self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (self->OnCommand(id, code, reinterpret_cast<HWND>(lParam)))
             return TRUE;
-        if (LOWORD(wParam) == IDCANCEL) {
+        if (id == IDCANCEL) {
             // Escape and the caption's close button of a modal dialog.
             self->End(IDCANCEL);
             return TRUE;
         }
+        // Skinned push buttons are owner-drawn and also tell double clicks: one click, one action.
+        if (code != BN_CLICKED)
+            return FALSE;
+        if (id == IDOK) {
+            self->OnOk();
+            return TRUE;
+        }
+        if (id == IDHELP && self->helpPage_) {
+            OpenHelpPage(self->helpPage_, self->helpAnchor_);
+            return TRUE;
+        }
         return FALSE;
+    }
     case WM_NOTIFY: {
         INT_PTR result = self->OnNotify(reinterpret_cast<NMHDR*>(lParam));
         SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
@@ -48,6 +73,10 @@ INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
         INT_PTR result = 0;
         if (self->OnMessage(message, wParam, lParam, result))
             return result;
+        if (message == WM_HELP && self->helpPage_) {
+            OpenHelpPage(self->helpPage_, self->helpAnchor_);
+            return TRUE;
+        }
         return FALSE;
     }
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Base of the program's dialogs: one static procedure stores the object at WM_INITDIALOG and
 // hands the messages to virtual handlers. Dialogs come from the interface language's template.
+// Cancel (also Escape and the caption's close button) ends the dialog; a dialog given a help
+// page opens it from its Help button (IDHELP) and from F1 or the caption's question mark.
 #include <windows.h>
 
 class Dialog {
@@ -18,11 +20,14 @@ public:
     HWND Item(int id) const { return GetDlgItem(window_, id); }
 
 protected:
-    explicit Dialog(UINT templateId) : templateId_(templateId) {}
+    explicit Dialog(UINT templateId, const char* helpPage = nullptr, const char* helpAnchor = "")
+        : templateId_(templateId), helpPage_(helpPage), helpAnchor_(helpAnchor) {}
 
     virtual bool OnInit() { return true; }
-    // true when the command was handled.
+    // true when the command was handled; what it leaves goes to OnOk, Cancel and Help.
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+    // OK (also Enter): check and store what the dialog shows, then End(IDOK).
+    virtual void OnOk() {}
     virtual INT_PTR OnNotify(NMHDR* /*header*/) { return 0; }
     // Any other message; return true and set result when handled.
     virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& /*result*/) { return false; }
@@ -32,7 +37,10 @@ protected:
 
 private:
     static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;
+    const char* helpPage_;
+    const char* helpAnchor_;
     HWND window_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Dialog_win.h"
+#include "app/DialogControls_win.h"
 #include "app/Registry_win.h"
 #include "app/Subsystems_win.h"
 #include "app/TextUtil.h"
@@ -16,13 +17,11 @@
 namespace {
 
 // Texts are read with a 1024-character buffer.
-constexpr int kFieldChars = 1023;
+constexpr std::size_t kFieldChars = 1023;
 
 std::string FieldText(HWND dialog, int id)
 {
-    char text[kFieldChars + 1] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+    return GetLimitedText(dialog, id, kFieldChars);
 }
 
 // The message goes into one line of the settings file: a line break there would cut it off
@@ -59,7 +58,7 @@ void DetectDefaultAccount(HWND dialog)
 
 class SmtpParametersDialog : public Dialog {
 public:
-    SmtpParametersDialog() : Dialog(IDD_SMTP_PARAMETERS) {}
+    SmtpParametersDialog() : Dialog(IDD_SMTP_PARAMETERS, "options4", "smtp") {}
 
 protected:
     bool OnInit() override
@@ -76,7 +75,7 @@ protected:
         SetDlgItemTextA(Window(), IDC_SMTP_TO, s.to.c_str());
         SetDlgItemTextA(Window(), IDC_SMTP_CC, s.cc.c_str());
         SetDlgItemTextA(Window(), IDC_SMTP_MESSAGE, s.message.c_str());
-        CheckDlgButton(Window(), IDC_SMTP_BRIEF, s.brief ? BST_CHECKED : BST_UNCHECKED);
+        SetCheck(Window(), IDC_SMTP_BRIEF, s.brief);
         return true;
     }
 
@@ -85,34 +84,16 @@ protected:
         if (code != BN_CLICKED)
             return false;
         switch (id) {
-        case IDOK:
-            Accept();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
         case IDC_SMTP_DEFAULT_ACCOUNT:
             DetectDefaultAccount(Window());
-            return true;
-        case IDC_SMTP_HELP:
-            OpenHelpPage("options4", "smtp");
             return true;
         default:
             return false;
         }
     }
 
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options4", "smtp");
-        result = TRUE;
-        return true;
-    }
-
 private:
-    void Accept()
+    void OnOk() override
     {
         // A server and a sender are needed; blanks alone are none.
         for (int id : {IDC_SMTP_SERVER, IDC_SMTP_SENDER}) {
@@ -128,7 +109,7 @@ private:
         s.to = FieldText(Window(), IDC_SMTP_TO);
         s.cc = FieldText(Window(), IDC_SMTP_CC);
         s.message = OneLine(FieldText(Window(), IDC_SMTP_MESSAGE));
-        s.brief = IsDlgButtonChecked(Window(), IDC_SMTP_BRIEF) == BST_CHECKED;
+        s.brief = GetCheck(Window(), IDC_SMTP_BRIEF) != 0;
         StoreMailSettings(s);
         End(IDOK);
     }

@@ -1,7 +1,6 @@
 #include "options/EngineEditor_win.h"
 
 #include "app/Dialog_win.h"
-#include "app/Subsystems_win.h"
 #include "launcher/LinkEntry.h"
 #include "options/OptionsControls_win.h"
 #include "resources/ResourceIds.h"
@@ -10,7 +9,7 @@ namespace {
 
 class EngineEditor : public Dialog {
 public:
-    explicit EngineEditor(LinkEntry& engine) : Dialog(IDD_ENGINE_EDITOR), engine_(engine) {}
+    explicit EngineEditor(LinkEntry& engine) : Dialog(IDD_ENGINE_EDITOR, "options2", "addurl"), engine_(engine) {}
 
 protected:
     bool OnInit() override
@@ -23,34 +22,7 @@ protected:
         return true;
     }
 
-    bool OnCommand(int id, int, HWND) override
-    {
-        switch (id) {
-        case IDOK:
-            Confirm();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
-        case IDC_OPT_DIALOG_HELP:
-            OpenHelpPage("options2", "addurl");
-            return true;
-        default:
-            return false;
-        }
-    }
-
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options2", "addurl");
-        result = TRUE;
-        return true;
-    }
-
-private:
-    void Confirm()
+    void OnOk() override
     {
         HWND dialog = Window();
         std::string name = GetLimitedText(dialog, IDC_EDITOR_NAME, kEngineTextChars);
@@ -69,6 +41,7 @@ private:
         End(IDOK);
     }
 
+private:
     LinkEntry& engine_;
 };
 

@@ -157,7 +157,7 @@ void EnginesPage::ShowListMenu(LPARAM mousePosition)
 
 void EnginesPage::EnableTranslateField()
 {
-    EnableWindow(Item(IDC_ENG_TRANSLATE_URL), IsDlgButtonChecked(Window(), IDC_ENG_TOOL_TRANSLATOR) == BST_CHECKED);
+    EnableWindow(Item(IDC_ENG_TRANSLATE_URL), GetCheck(Window(), IDC_ENG_TOOL_TRANSLATOR) != 0);
 }
 
 bool EnginesPage::OnCommand(int id, int code, HWND)
@@ -240,7 +240,7 @@ bool EnginesPage::OnApply()
     o.TranslateURL = GetLimitedText(page, IDC_ENG_TRANSLATE_URL, kShortTextChars);
     o.HotkeyTranslate = GetHotkeyControl(page, IDC_ENG_HOTKEY);
     o.HotkeyClipboardTranslate = GetHotkeyControl(page, IDC_ENG_HOTKEY_CLIP);
-    o.StartTranslator = IsDlgButtonChecked(page, IDC_ENG_TOOL_TRANSLATOR) == BST_CHECKED ? 1 : 0;
+    o.StartTranslator = GetCheck(page, IDC_ENG_TOOL_TRANSLATOR);
     ApplyEnginesWorkingCopy(o, Settings());
     // The translator's keys live in section "Options": written here too, so that they are
     // not lost when the sheet is closed without the other pages ever being shown.

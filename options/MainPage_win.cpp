@@ -67,10 +67,10 @@ bool MainPage::OnInit()
 void MainPage::ShowPreviews()
 {
     HWND page = Window();
-    bool tree = IsDlgButtonChecked(page, IDC_OPT_MODE_TREE) == BST_CHECKED;
+    bool tree = GetCheck(page, IDC_OPT_MODE_TREE) != 0;
     SendDlgItemMessageA(page, IDC_OPT_MODE_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(modePictures_[tree ? 1 : 0].Get()));
-    bool autoHide = IsDlgButtonChecked(page, IDC_OPT_AUTO_HIDE) == BST_CHECKED;
+    bool autoHide = GetCheck(page, IDC_OPT_AUTO_HIDE) != 0;
     int corner = GetListPosition(page, IDC_OPT_CORNER, 2);
     SendDlgItemMessageA(page, IDC_OPT_CORNER_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(cornerPictures_[corner & 3].Get()));
@@ -109,13 +109,13 @@ bool MainPage::OnApply()
     HWND page = Window();
     o.StartOnLog = GetCheck(page, IDC_OPT_START_ON_LOG);
     o.Language = GetListPosition(page, IDC_OPT_LANGUAGE, languageAtOpen_);
-    o.DialogMode = IsDlgButtonChecked(page, IDC_OPT_MODE_TREE) == BST_CHECKED ? 1 : 0;
-    o.StartBrowserMode = IsDlgButtonChecked(page, IDC_OPT_BROWSER_MAX) == BST_CHECKED   ? IDC_OPT_BROWSER_MAX
-                         : IsDlgButtonChecked(page, IDC_OPT_BROWSER_MIN) == BST_CHECKED ? IDC_OPT_BROWSER_MIN
-                                                                                        : IDC_OPT_BROWSER_NORMAL;
+    o.DialogMode = GetCheck(page, IDC_OPT_MODE_TREE);
+    o.StartBrowserMode = GetCheck(page, IDC_OPT_BROWSER_MAX)   ? IDC_OPT_BROWSER_MAX
+                         : GetCheck(page, IDC_OPT_BROWSER_MIN) ? IDC_OPT_BROWSER_MIN
+                                                               : IDC_OPT_BROWSER_NORMAL;
     o.UseCurrentBrowser = GetCheck(page, IDC_OPT_CURRENT_BROWSER);
     o.CloseOnlyOwnedWindow = GetCheck(page, IDC_OPT_CLOSE_OWNED);
-    o.CloseAfter = IsDlgButtonChecked(page, IDC_OPT_CLOSE_AFTER) == BST_CHECKED ? 1 : 0;
+    o.CloseAfter = GetCheck(page, IDC_OPT_CLOSE_AFTER);
     o.HideCorner = GetListPosition(page, IDC_OPT_CORNER, o.HideCorner);
     o.OnMouseMove = GetCheck(page, IDC_OPT_MOUSE_MOVE);
     o.OnTop = GetCheck(page, IDC_OPT_ON_TOP);

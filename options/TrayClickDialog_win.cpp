@@ -3,7 +3,6 @@
 #include "app/AppContext_win.h"
 #include "app/Dialog_win.h"
 #include "app/OptionRecord.h"
-#include "app/Subsystems_win.h"
 #include "options/OptionsControls_win.h"
 #include "resources/ResourceIds.h"
 
@@ -23,7 +22,7 @@ void FillClickList(HWND dialog, int id, int selected)
 
 class TrayClickDialog : public Dialog {
 public:
-    TrayClickDialog() : Dialog(IDD_TRAY_CLICKS) {}
+    TrayClickDialog() : Dialog(IDD_TRAY_CLICKS, "options") {}
 
 protected:
     bool OnInit() override
@@ -38,38 +37,16 @@ protected:
         return true;
     }
 
-    bool OnCommand(int id, int, HWND) override
+    void OnOk() override
     {
-        switch (id) {
-        case IDOK: {
-            OptionRecord& o = Options();
-            HWND dialog = Window();
-            o.CloseButton = GetCheck(dialog, IDC_CLICK_CLOSE_BUTTON);
-            o.CmdClic = GetListPosition(dialog, IDC_CLICK_PLAIN, o.CmdClic);
-            o.CmdShiftClic = GetListPosition(dialog, IDC_CLICK_SHIFT, o.CmdShiftClic);
-            o.CmdCtrlClic = GetListPosition(dialog, IDC_CLICK_CTRL, o.CmdCtrlClic);
-            o.CmdAltClic = GetListPosition(dialog, IDC_CLICK_ALT, o.CmdAltClic);
-            End(IDOK);
-            return true;
-        }
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
-        case IDC_OPT_DIALOG_HELP:
-            OpenHelpPage("options", "");
-            return true;
-        default:
-            return false;
-        }
-    }
-
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options", "");
-        result = TRUE;
-        return true;
+        OptionRecord& o = Options();
+        HWND dialog = Window();
+        o.CloseButton = GetCheck(dialog, IDC_CLICK_CLOSE_BUTTON);
+        o.CmdClic = GetListPosition(dialog, IDC_CLICK_PLAIN, o.CmdClic);
+        o.CmdShiftClic = GetListPosition(dialog, IDC_CLICK_SHIFT, o.CmdShiftClic);
+        o.CmdCtrlClic = GetListPosition(dialog, IDC_CLICK_CTRL, o.CmdCtrlClic);
+        o.CmdAltClic = GetListPosition(dialog, IDC_CLICK_ALT, o.CmdAltClic);
+        End(IDOK);
     }
 };
 

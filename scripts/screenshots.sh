@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the program's windows for the documentation, English and French, written under
-# docs/. Usage: scripts/screenshots.sh [launcher|monitor|compare|webalert-dialogs|options|minibrowser ...]
+# docs/. Usage: scripts/screenshots.sh [launcher|monitor|compare|options|minibrowser ...]
 # (all of them without an argument). Builds the picture programs, runs each under Wine in a
 # virtual desktop (which draws window frames and a taskbar as Windows does) in a fresh test
 # prefix on a display of its own, and turns their BMP files into PNG (ImageMagick).
@@ -14,14 +14,13 @@ program_of() {
     launcher) echo "launcher_screenshots.exe {out}|1280x800" ;;
     monitor) echo "monitor_screenshots.exe {out}|1280x800" ;;
     compare) echo "compare_screenshots.exe {out}|840x480" ;;
-    webalert-dialogs) echo "webalert_dialogs_wintests.exe --gtest_filter=LinkDialogs.Screenshots|1280x800" ;;
     options) echo "options_screenshots.exe {out}|1280x800" ;;
     minibrowser) echo "minibrowser_screenshots.exe {out}|1280x800" ;;
     *) echo "unknown pictures: $1" >&2; exit 2 ;;
   esac
 }
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(launcher monitor compare webalert-dialogs options minibrowser)
+[ ${#names[@]} -gt 0 ] || names=(launcher monitor compare options minibrowser)
 
 if [ -z "${QV_WIN32_BIN:-}" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -51,7 +50,6 @@ cp "$bin"/*.exe "$work"/
 cp "$bin"/*.wav "$work"/ 2>/dev/null || true
 wine=$("$root/tests/support/wine-loader.sh")
 out="Z:${work//\//\\}\\out"
-export QV_SHOT_DIR=$out
 for name in "${names[@]}"; do
   IFS='|' read -r command size <<<"$(program_of "$name")"
   rm -rf "$work/out" && mkdir -p "$work/out"

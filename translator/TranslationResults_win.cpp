@@ -4,7 +4,6 @@
 
 #include "app/Dialog_win.h"
 #include "app/ResourceLoader_win.h"
-#include "app/Subsystems_win.h"
 #include "app/WinHandles_win.h"
 #include "chrome/Skin_win.h"
 #include "resources/ResourceIds.h"
@@ -24,7 +23,7 @@ class ResultsDialog : public Dialog {
 public:
     ResultsDialog(const std::vector<TranslationResult>& results, const std::string& sourceText,
                   const std::string& pairName)
-        : Dialog(IDD_TRANSLATE_RESULTS), results_(results), sourceText_(sourceText), pairName_(pairName)
+        : Dialog(IDD_TRANSLATE_RESULTS, "traduction", "tradlist"), results_(results), sourceText_(sourceText), pairName_(pairName)
     {
     }
 
@@ -97,15 +96,6 @@ protected:
         default:
             return 0;
         }
-    }
-
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("traduction", "tradlist");
-        result = TRUE;
-        return true;
     }
 
 private:

@@ -2,7 +2,6 @@
 
 #include "app/Dialog_win.h"
 #include "app/ResourceLoader_win.h"
-#include "app/Subsystems_win.h"
 #include "app/WinHandles_win.h"
 #include "chrome/Skin_win.h"
 #include "resources/ResourceIds.h"
@@ -16,7 +15,7 @@ constexpr int kZoomFactor = 2;
 class ZoomDialog : public Dialog {
 public:
     ZoomDialog(const std::string& name, const std::string& text, bool failed)
-        : Dialog(IDD_TRANSLATE_ZOOM), name_(name), text_(text), failed_(failed)
+        : Dialog(IDD_TRANSLATE_ZOOM, "traduction", "zoom"), name_(name), text_(text), failed_(failed)
     {
     }
 
@@ -38,15 +37,6 @@ protected:
         if (id != IDOK && id != IDCANCEL)
             return false;
         End(id);
-        return true;
-    }
-
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("traduction", "zoom");
-        result = TRUE;
         return true;
     }
 

@@ -1,13 +1,12 @@
 // The comparison options (dialog 194, "Advanced"), saved at once on OK.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 
 #include "app/AppContext_win.h"
+#include "app/DialogControls_win.h"
 #include "app/Dialog_win.h"
 #include "app/OptionRecord.h"
-#include "app/Subsystems_win.h"
 #include "app/Win32Profile_win.h"
 #include "chrome/Skin_win.h"
 #include "resources/ResourceIds.h"
@@ -20,21 +19,19 @@ constexpr int kToleranceMax = 10240;
 
 class CompareOptionsDialog : public Dialog {
 public:
-    CompareOptionsDialog() : Dialog(IDD_COMPARE_OPTIONS) {}
+    CompareOptionsDialog() : Dialog(IDD_COMPARE_OPTIONS, "options4", "compare") {}
 
 protected:
     bool OnInit() override
     {
         ApplyDialogSkin(Window());
         const OptionRecord& o = Options();
-        CheckDlgButton(Window(), IDC_CMP_STRICT, o.WebAlertCMPStrict ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_CMP_IMAGE, o.WebAlertCMPImage ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_CMP_NOSCRIPT, o.WebAlertCMPNoScript ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_CMP_SIZE, o.WebAlertCMPSize ? BST_CHECKED : BST_UNCHECKED);
+        SetCheck(Window(), IDC_CMP_STRICT, o.WebAlertCMPStrict);
+        SetCheck(Window(), IDC_CMP_IMAGE, o.WebAlertCMPImage);
+        SetCheck(Window(), IDC_CMP_NOSCRIPT, o.WebAlertCMPNoScript);
+        SetCheck(Window(), IDC_CMP_SIZE, o.WebAlertCMPSize);
         SendDlgItemMessageA(Window(), IDC_CMP_TOLERANCE, EM_LIMITTEXT, 5, 0);
-        SendDlgItemMessageA(Window(), IDC_CMP_TOLERANCE_SPIN, UDM_SETRANGE32, kToleranceMin, kToleranceMax);
-        SendDlgItemMessageA(Window(), IDC_CMP_TOLERANCE_SPIN, UDM_SETPOS32, 0,
-                            std::clamp(o.WebAlertCMPSizeTol, kToleranceMin, kToleranceMax));
+        SetSpinRange(Window(), IDC_CMP_TOLERANCE_SPIN, kToleranceMin, kToleranceMax, o.WebAlertCMPSizeTol);
         UpdateEnabling();
         return true;
     }
@@ -48,52 +45,32 @@ protected:
         case IDC_CMP_SIZE:
             UpdateEnabling();
             return true;
-        case IDOK:
-            Accept();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
-        case IDC_LINK_HELP:
-            OpenHelpPage("options4", "compare");
-            return true;
         default:
             return false;
         }
     }
 
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options4", "compare");
-        result = TRUE;
-        return true;
-    }
-
 private:
-    bool Checked(int id) const { return IsDlgButtonChecked(Window(), id) == BST_CHECKED; }
-
     // A strict comparison looks at every byte, so the size rule has no say then.
     void UpdateEnabling()
     {
-        const bool strict = Checked(IDC_CMP_STRICT);
+        const bool strict = GetCheck(Window(), IDC_CMP_STRICT) != 0;
         EnableWindow(Item(IDC_CMP_SIZE_GROUP), !strict);
         EnableWindow(Item(IDC_CMP_SIZE), !strict);
-        const bool tolerance = !strict && Checked(IDC_CMP_SIZE);
+        const bool tolerance = !strict && GetCheck(Window(), IDC_CMP_SIZE) != 0;
         for (int id : {IDC_CMP_TOLERANCE_LABEL, IDC_CMP_TOLERANCE, IDC_CMP_TOLERANCE_SPIN})
             EnableWindow(Item(id), tolerance);
     }
 
-    void Accept()
+    void OnOk() override
     {
         BOOL read = FALSE;
         const UINT typed = GetDlgItemInt(Window(), IDC_CMP_TOLERANCE, &read, FALSE);
         OptionRecord& o = Options();
-        o.WebAlertCMPStrict = Checked(IDC_CMP_STRICT) ? 1 : 0;
-        o.WebAlertCMPImage = Checked(IDC_CMP_IMAGE) ? 1 : 0;
-        o.WebAlertCMPNoScript = Checked(IDC_CMP_NOSCRIPT) ? 1 : 0;
-        o.WebAlertCMPSize = Checked(IDC_CMP_SIZE) ? 1 : 0;
+        o.WebAlertCMPStrict = GetCheck(Window(), IDC_CMP_STRICT);
+        o.WebAlertCMPImage = GetCheck(Window(), IDC_CMP_IMAGE);
+        o.WebAlertCMPNoScript = GetCheck(Window(), IDC_CMP_NOSCRIPT);
+        o.WebAlertCMPSize = GetCheck(Window(), IDC_CMP_SIZE);
         if (read)
             o.WebAlertCMPSizeTol = static_cast<int>(std::clamp<UINT>(typed, kToleranceMin, kToleranceMax));
         Win32Profile& file = Settings();

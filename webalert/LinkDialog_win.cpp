@@ -2,10 +2,10 @@
 #include "webalert/LinkDialog_win.h"
 
 #include <string>
-#include <vector>
 
 #include "app/AppContext_win.h"
 #include "app/Dialog_win.h"
+#include "app/DialogControls_win.h"
 #include "app/MessageBox_win.h"
 #include "app/Messages.h"
 #include "app/Subsystems_win.h"
@@ -20,13 +20,6 @@ namespace {
 constexpr std::size_t kNameChars = 64;
 // Texts of a watched page hold at most this much.
 constexpr std::size_t kTextChars = 1023;
-
-std::string ItemText(HWND dialog, int id, std::size_t maxChars)
-{
-    std::vector<char> text(maxChars + 1, '\0');
-    GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
 
 // Cleaning may leave a blank at the cut, which the second cleaning trims.
 std::string CleanName(std::string_view name)
@@ -45,19 +38,17 @@ bool LiveNameTaken(std::string_view name)
 class LinkEditDialog : public Dialog {
 public:
     LinkEditDialog(MonitoredPage& page, LinkDialogMode mode, std::function<bool(std::string_view)> nameTaken)
-        : Dialog(IDD_LINK_EDIT), page_(page), mode_(mode), nameTaken_(std::move(nameTaken)) {}
+        : Dialog(IDD_LINK_EDIT, "options4", "addurl"), page_(page), mode_(mode), nameTaken_(std::move(nameTaken)) {}
 
 protected:
     bool OnInit() override
     {
         ApplyDialogSkin(Window());
-        SendDlgItemMessageA(Window(), IDC_LINK_NAME, EM_LIMITTEXT, kNameChars, 0);
-        SendDlgItemMessageA(Window(), IDC_LINK_ADDRESS, EM_LIMITTEXT, kTextChars, 0);
-        SetDlgItemTextA(Window(), IDC_LINK_NAME, CleanName(page_.name).c_str());
-        SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(page_.urlString, kTextChars).c_str());
-        CheckDlgButton(Window(), IDC_LINK_ENABLE, page_.enabled ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_LINK_MAIL, page_.mailOnChange ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(Window(), IDC_LINK_OPEN, page_.openOnChange ? BST_CHECKED : BST_UNCHECKED);
+        SetLimitedText(Window(), IDC_LINK_NAME, CleanName(page_.name), kNameChars);
+        SetLimitedText(Window(), IDC_LINK_ADDRESS, page_.urlString, kTextChars);
+        SetCheck(Window(), IDC_LINK_ENABLE, page_.enabled);
+        SetCheck(Window(), IDC_LINK_MAIL, page_.mailOnChange);
+        SetCheck(Window(), IDC_LINK_OPEN, page_.openOnChange);
         return true;
     }
 
@@ -70,12 +61,6 @@ protected:
         if (code != BN_CLICKED)
             return false;
         switch (id) {
-        case IDOK:
-            Accept();
-            return true;
-        case IDCANCEL:
-            End(IDCANCEL);
-            return true;
         case IDC_LINK_CURRENT: {
             // Without a page in the mini browser the typed link stays.
             const std::string address = MiniBrowserCurrentAddress();
@@ -83,27 +68,15 @@ protected:
                 SetDlgItemTextA(Window(), IDC_LINK_ADDRESS, Cut(address, kTextChars).c_str());
             return true;
         }
-        case IDC_LINK_HELP:
-            OpenHelpPage("options4", "addurl");
-            return true;
         default:
             return false;
         }
     }
 
-    bool OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) override
-    {
-        if (message != WM_HELP)
-            return false;
-        OpenHelpPage("options4", "addurl");
-        result = TRUE;
-        return true;
-    }
-
 private:
     std::string ShowCleanName()
     {
-        const std::string typed = ItemText(Window(), IDC_LINK_NAME, kNameChars);
+        const std::string typed = GetLimitedText(Window(), IDC_LINK_NAME, kNameChars);
         const std::string clean = CleanName(typed);
         // Rewriting an unchanged text would only move the caret.
         if (clean != typed)
@@ -120,7 +93,7 @@ private:
         return mode_ == kLinkAddLive && LiveNameTaken(name);
     }
 
-    void Accept()
+    void OnOk() override
     {
         const std::string name = ShowCleanName();
         if (!name.empty() && NameTaken(name)) {
@@ -128,7 +101,7 @@ private:
             SetFocus(Item(IDC_LINK_NAME));
             return;
         }
-        const std::string link = ItemText(Window(), IDC_LINK_ADDRESS, kTextChars);
+        const std::string link = GetLimitedText(Window(), IDC_LINK_ADDRESS, kTextChars);
         if (name.empty() || link.empty()) {
             MessageBeep(0);
             SetFocus(Item(name.empty() ? IDC_LINK_NAME : IDC_LINK_ADDRESS));
@@ -136,10 +109,10 @@ private:
         }
         page_.name = name;
         page_.urlString = link;
-        page_.urlBase = ItemText(Window(), IDC_LINK_CURRENT, kTextChars);
-        page_.enabled = IsDlgButtonChecked(Window(), IDC_LINK_ENABLE) == BST_CHECKED ? 1 : 0;
-        page_.mailOnChange = IsDlgButtonChecked(Window(), IDC_LINK_MAIL) == BST_CHECKED ? 1 : 0;
-        page_.openOnChange = IsDlgButtonChecked(Window(), IDC_LINK_OPEN) == BST_CHECKED ? 1 : 0;
+        page_.urlBase = GetLimitedText(Window(), IDC_LINK_CURRENT, kTextChars);
+        page_.enabled = GetCheck(Window(), IDC_LINK_ENABLE);
+        page_.mailOnChange = GetCheck(Window(), IDC_LINK_MAIL);
+        page_.openOnChange = GetCheck(Window(), IDC_LINK_OPEN);
         End(IDOK);
     }
 

@@ -3,10 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "app/AppContext_win.h"
+#include "app/DialogControls_win.h"
 #include "app/DialogTips_win.h"
 #include "app/MessageBox_win.h"
 #include "app/Messages.h"
@@ -28,9 +29,10 @@
 namespace {
 
 // The schedule modes in list order, which is also their stored number.
-constexpr UINT kModeTexts[] = {IDS_FREQ_MANUALLY, IDS_FREQ_ON_START, IDS_FREQ_MINUTES, IDS_FREQ_HOURS,
-                               IDS_FREQ_EVERY_DAY, IDS_FREQ_EVERY_WEEK, IDS_FREQ_EVERY_MONTH};
-constexpr int kModeCount = sizeof kModeTexts / sizeof kModeTexts[0];
+constexpr std::initializer_list<UINT> kModeTexts = {IDS_FREQ_MANUALLY, IDS_FREQ_ON_START, IDS_FREQ_MINUTES,
+                                                    IDS_FREQ_HOURS, IDS_FREQ_EVERY_DAY, IDS_FREQ_EVERY_WEEK,
+                                                    IDS_FREQ_EVERY_MONTH};
+constexpr int kModeCount = static_cast<int>(kModeTexts.size());
 constexpr std::size_t kSoundChars = 259;
 
 class WebAlertOptionsPage : public PropertyPage {
@@ -45,22 +47,18 @@ protected:
         FillList(-1);
 
         const OptionRecord& o = Options();
-        HWND modes = Item(IDC_WA_FREQUENCY);
-        for (UINT text : kModeTexts)
-            SendMessageA(modes, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadText(text).c_str()));
         const int mode = o.WebAlertFreq >= 0 && o.WebAlertFreq < kModeCount ? o.WebAlertFreq : kScheduleMinutes;
-        SendMessageA(modes, CB_SETCURSEL, mode, 0);
+        FillListFromStrings(Window(), IDC_WA_FREQUENCY, kModeTexts, mode);
         SendDlgItemMessageA(Window(), IDC_WA_INTERVAL, EM_LIMITTEXT, 2, 0);
         SetDlgItemInt(Window(), IDC_WA_INTERVAL, static_cast<UINT>(ClampInterval(mode, o.WebAlertFreqVal)), FALSE);
         ShowInterval();
 
-        Check(IDC_WA_ON_CONNECT, o.WebAlertOnConnect);
-        Check(IDC_WA_SHOW_LIST, o.WebAlertShowDlg);
-        Check(IDC_WA_SOUND, o.WebAlertSound);
-        Check(IDC_WA_TOOLTIP, o.WebAlertShowTip);
-        Check(IDC_WA_PROGRESS, o.WebAlertShowProgress);
-        SendDlgItemMessageA(Window(), IDC_WA_SOUND_NAME, EM_LIMITTEXT, kSoundChars, 0);
-        SetDlgItemTextA(Window(), IDC_WA_SOUND_NAME, Cut(o.WebAlertSoundName, kSoundChars).c_str());
+        SetCheck(Window(), IDC_WA_ON_CONNECT, o.WebAlertOnConnect);
+        SetCheck(Window(), IDC_WA_SHOW_LIST, o.WebAlertShowDlg);
+        SetCheck(Window(), IDC_WA_SOUND, o.WebAlertSound);
+        SetCheck(Window(), IDC_WA_TOOLTIP, o.WebAlertShowTip);
+        SetCheck(Window(), IDC_WA_PROGRESS, o.WebAlertShowProgress);
+        SetLimitedText(Window(), IDC_WA_SOUND_NAME, o.WebAlertSoundName, kSoundChars);
         SetButtonBitmap(Item(IDC_WA_BROWSE), IDB_BUTTON_BROWSE);
         SetButtonBitmap(Item(IDC_WA_TEST_SOUND), IDB_BUTTON_PLAY);
         AddTip(Window(), IDC_WA_BROWSE, IDS_TIP_BROWSE_SOUND);
@@ -159,17 +157,17 @@ protected:
     bool OnApply() override
     {
         OptionRecord& o = Options();
-        o.WebAlertShowDlg = Checked(IDC_WA_SHOW_LIST);
-        o.WebAlertSound = Checked(IDC_WA_SOUND);
-        o.WebAlertShowProgress = Checked(IDC_WA_PROGRESS);
-        o.WebAlertShowTip = Checked(IDC_WA_TOOLTIP);
+        o.WebAlertShowDlg = GetCheck(Window(), IDC_WA_SHOW_LIST);
+        o.WebAlertSound = GetCheck(Window(), IDC_WA_SOUND);
+        o.WebAlertShowProgress = GetCheck(Window(), IDC_WA_PROGRESS);
+        o.WebAlertShowTip = GetCheck(Window(), IDC_WA_TOOLTIP);
         o.WebAlertFreq = Mode();
-        o.WebAlertOnConnect = Checked(IDC_WA_ON_CONNECT);
+        o.WebAlertOnConnect = GetCheck(Window(), IDC_WA_ON_CONNECT);
         BOOL read = FALSE;
         const UINT interval = GetDlgItemInt(Window(), IDC_WA_INTERVAL, &read, FALSE);
         if (read)
             o.WebAlertFreqVal = ClampInterval(o.WebAlertFreq, static_cast<int>(interval));
-        o.WebAlertSoundName = ItemText(IDC_WA_SOUND_NAME, kSoundChars);
+        o.WebAlertSoundName = GetLimitedText(Window(), IDC_WA_SOUND_NAME, kSoundChars);
 
         Win32Profile& file = Settings();
         file.WriteInt("Options", "WebAlertShowDlg", o.WebAlertShowDlg);
@@ -195,16 +193,6 @@ private:
     // The shared tooltip window would keep tools of the page's buttons after they are gone.
     void RemovePageTips() { RemoveTips(Window(), {IDC_WA_BROWSE, IDC_WA_TEST_SOUND}); }
 
-    int Checked(int id) const { return IsDlgButtonChecked(Window(), id) == BST_CHECKED ? 1 : 0; }
-    void Check(int id, int on) { CheckDlgButton(Window(), id, on ? BST_CHECKED : BST_UNCHECKED); }
-
-    std::string ItemText(int id, std::size_t maxChars) const
-    {
-        std::vector<char> text(maxChars + 1, '\0');
-        GetDlgItemTextA(Window(), id, text.data(), static_cast<int>(text.size()));
-        return text.data();
-    }
-
     int Mode() const
     {
         const LRESULT mode = SendDlgItemMessageA(Window(), IDC_WA_FREQUENCY, CB_GETCURSEL, 0, 0);
@@ -220,9 +208,7 @@ private:
         if (shown) {
             BOOL read = FALSE;
             const UINT value = GetDlgItemInt(Window(), IDC_WA_INTERVAL, &read, FALSE);
-            SendDlgItemMessageA(Window(), IDC_WA_INTERVAL_SPIN, UDM_SETRANGE32, low, high);
-            SendDlgItemMessageA(Window(), IDC_WA_INTERVAL_SPIN, UDM_SETPOS32, 0,
-                                ClampInterval(mode, read ? static_cast<int>(value) : high));
+            SetSpinRange(Window(), IDC_WA_INTERVAL_SPIN, low, high, read ? static_cast<int>(value) : high);
         }
         for (int id : {IDC_WA_INTERVAL, IDC_WA_INTERVAL_SPIN})
             ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE);
@@ -232,7 +218,7 @@ private:
 
     void EnableSound()
     {
-        const bool on = Checked(IDC_WA_SOUND) != 0;
+        const bool on = GetCheck(Window(), IDC_WA_SOUND) != 0;
         for (int id : {IDC_WA_SOUND_NAME, IDC_WA_BROWSE, IDC_WA_TEST_SOUND})
             EnableWindow(Item(id), on);
     }
@@ -240,7 +226,7 @@ private:
     void BrowseSound()
     {
         // The dialog opens in the folder of the file named now.
-        std::string path = SoundFilePath(ItemText(IDC_WA_SOUND_NAME, kSoundChars));
+        std::string path = SoundFilePath(GetLimitedText(Window(), IDC_WA_SOUND_NAME, kSoundChars));
         if (!ChooseOpenFile(Window(), path, 1))
             return;
         SetDlgItemTextA(Window(), IDC_WA_SOUND_NAME, Cut(path, kSoundChars).c_str());
@@ -249,7 +235,7 @@ private:
 
     void TestSound()
     {
-        const std::string name = ItemText(IDC_WA_SOUND_NAME, kSoundChars);
+        const std::string name = GetLimitedText(Window(), IDC_WA_SOUND_NAME, kSoundChars);
         // An asynchronous play may report success for a file it will never find.
         const DWORD attributes = GetFileAttributesA(SoundFilePath(name).c_str());
         const bool file = !name.empty() && attributes != INVALID_FILE_ATTRIBUTES &&

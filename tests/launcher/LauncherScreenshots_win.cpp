@@ -19,6 +19,7 @@
 #include "chrome/LauncherChrome_win.h"
 #include "launcher/LauncherLists_win.h"
 #include "launcher/RegistryTypedAddressStore_win.h"
+#include "tests/support/WineTestUtil.h"
 
 namespace {
 
@@ -43,38 +44,6 @@ void Pump(DWORD forMs)
     } while (GetTickCount() - start < forMs);
 }
 
-std::string ProgramName()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string name(path);
-    name = name.substr(name.find_last_of('\\') + 1);
-    return name.substr(0, name.rfind('.'));
-}
-
-std::string DataFolder()
-{
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value - 1;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                      KEY_READ, &key) == ERROR_SUCCESS) {
-        RegQueryValueExA(key, "AppData", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-        RegCloseKey(key);
-    }
-    return std::string(value) + "\\Quorvane";
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 void WriteTypedAddresses()
 {
     HKEY key = nullptr;
@@ -88,43 +57,6 @@ void WriteTypedAddresses()
                        static_cast<DWORD>(std::strlen(urls[i]) + 1));
     }
     RegCloseKey(key);
-}
-
-// Saves the screen's rectangle as a 24-bit BMP.
-bool SaveScreen(const RECT& area, const std::string& path)
-{
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
-
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::string data(reinterpret_cast<const char*>(&header), sizeof header);
-    data.append(reinterpret_cast<const char*>(&info), sizeof info);
-    data.append(pixels.data(), pixels.size());
-    WriteText(path, data);
-    return true;
 }
 
 LRESULT CALLBACK DesktopProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -167,8 +99,6 @@ struct Variant {
 
 void Shoot(HINSTANCE instance, const Variant& v, const std::string& outFolder)
 {
-    const std::string data = DataFolder();
-    CreateDirectoryA(data.c_str(), nullptr);
     std::string ini = "[Options]\r\nWelCome=1\r\nOnTop=1\r\nHideCorner=2\r\nPreventClose=0\r\nFavorite=Google\r\n"
                       "TranslateURL=http://translate.example/\r\nTVExpandSearched=1\r\nTVExpandEngine=1\r\n"
                       "TVExpandTyped=1\r\nTVExpandTranslate=0\r\nTVExpandFavorite=0\r\n"
@@ -181,7 +111,7 @@ void Shoot(HINSTANCE instance, const Variant& v, const std::string& outFolder)
            "Searcher4=Wikipedia|\"http://en.wikipedia.org/wiki/%s\"|http://www.wikipedia.org/|0\r\n"
            "[SaveExpr]\r\nSearch1=weather paris\r\nSearch2=cheap flights to lisbon\r\nSearch3=c++ reference\r\n"
            "[SaveTrad]\r\nSearch1=good morning|bonjour|2|0\r\n";
-    WriteText(data + "\\" + ProgramName() + ".INI", ini);
+    wt::WriteProgramSettings(ini);
     WriteTypedAddresses();
 
     if (!ProgramStart(instance, ""))
@@ -222,7 +152,7 @@ void Shoot(HINSTANCE instance, const Variant& v, const std::string& outFolder)
         OffsetRect(&area, 0, GetSystemMetrics(SM_CYSCREEN) - area.bottom);
     std::string name = std::string("launcher-") + (v.tree ? "tree" : "small") + "-" + v.language +
                        (v.docked ? "-docked" : "") + ".bmp";
-    SaveScreen(area, outFolder + "\\" + name);
+    wt::SaveScreenBmp(area, outFolder + "\\" + name);
     std::printf("%s\n", name.c_str());
 
     DestroyWindow(Windows().main);
@@ -230,7 +160,7 @@ void Shoot(HINSTANCE instance, const Variant& v, const std::string& outFolder)
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         if (msg.message != WM_QUIT)
             DispatchMessageA(&msg);
-    DeleteFileA((data + "\\" + ProgramName() + ".INI").c_str());
+    DeleteFileA(wt::ProgramSettingsFile().c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, kOwnTypedUrlsKey);
 }
 

@@ -4,9 +4,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <atomic>
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -33,35 +31,7 @@ using tt::ModalScript;
 
 const char kAccounts[] = "Software\\Microsoft\\Office\\Outlook\\OMI Account Manager";
 
-// The program's MessageBeep calls from any thread, counted by pointing this program's import
-// of it here: the code under test stays the real one. False when nothing imports it.
-std::atomic<int> beeps{0};
-
-BOOL WINAPI CountBeep(UINT)
-{
-    return ++beeps > 0;
-}
-
-bool CountBeeps()
-{
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); d->Name; ++d) {
-        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-        for (; d->OriginalFirstThunk && name->u1.AddressOfData; ++name, ++slot) {
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) && std::strcmp(byName->Name, "MessageBeep") == 0) {
-                DWORD old = 0;
-                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
-                slot->u1.Function = reinterpret_cast<ULONG_PTR>(&CountBeep);
-                return VirtualProtect(slot, sizeof *slot, old, &old);
-            }
-        }
-    }
-    return false;
-}
+using wt::beeps;
 
 // "127.0.0.1:PORT" of the named peer of QV_SMTP_PORTS ("smtp:40001 silent:40002 ...").
 std::string Peer(const std::string& name)
@@ -91,7 +61,7 @@ protected:
     void SetUp() override
     {
         AppHarness::SetUp();
-        ASSERT_TRUE(CountBeeps()) << "the program does not import MessageBeep";
+        ASSERT_TRUE(wt::CountBeeps()) << "the program does not import MessageBeep";
         RegDeleteTreeA(HKEY_CURRENT_USER, kAccounts);
     }
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -12,30 +11,21 @@
 #include "app/ResourceLoader_win.h"
 #include "app/Startup_win.h"
 #include "app/Subsystems_win.h"
+#include "tests/support/BenchFigures_win.h"
+#include "tests/support/WineTestUtil.h"
 
 namespace {
 
-LARGE_INTEGER g_shownAt;
+double g_shownAt = 0;
 
 // Closes whatever dialog the thread shows once its first messages, paint included, are done:
 // a timer message comes only when nothing else waits.
 void CALLBACK CloseWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) noexcept
 {
-    HWND dialog = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            char cls[32] = {};
-            GetClassNameA(w, cls, sizeof cls);
-            if (lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(w))
-                return TRUE;
-            *reinterpret_cast<HWND*>(p) = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = wt::FindThreadDialog(GetCurrentThreadId());
     if (!dialog)
         return;
-    QueryPerformanceCounter(&g_shownAt);
+    g_shownAt = wt::NowMs();
     KillTimer(nullptr, timer);
     if (FindWindowExA(dialog, nullptr, "SysTabControl32", nullptr))
         PostMessageA(dialog, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -96,28 +86,17 @@ std::vector<char> PageAsDialog(UINT id)
     return copy;
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 template <typename Open>
-std::vector<double> Time(int runs, Open open)
+wt::Figures Time(int runs, Open open)
 {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> ms;
+    wt::Figures figures;
     for (int i = 0; i < runs; ++i) {
         SetTimer(nullptr, 0, 0, CloseWhenIdle);
-        QueryPerformanceCounter(&start);
+        const double start = wt::NowMs();
         open();
-        QueryPerformanceCounter(&end);
-        (void)end;
-        ms.push_back(1000.0 * static_cast<double>(g_shownAt.QuadPart - start.QuadPart) /
-                     static_cast<double>(frequency.QuadPart));
+        figures.ms.push_back(g_shownAt - start);
     }
-    return ms;
+    return figures;
 }
 
 } // namespace
@@ -134,22 +113,22 @@ int main()
     // One opening of each first, so that neither pays for first loads.
     Time(1, [&] { OpenOptionsSheet(main, 0); });
     Time(1, [&] { DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<DLGTEMPLATE*>(plain.data()), main, PlainProc, 0); });
-    std::vector<double> sheet = Time(runs, [&] { OpenOptionsSheet(main, 0); });
-    std::vector<double> engines = Time(runs, [&] { OpenOptionsSheet(main, 1); });
+    wt::Figures sheet = Time(runs, [&] { OpenOptionsSheet(main, 0); });
+    wt::Figures engines = Time(runs, [&] { OpenOptionsSheet(main, 1); });
     std::vector<char> mainPage = PageAsDialog(136);
-    std::vector<double> pageDialog = Time(runs, [&] {
+    wt::Figures pageDialog = Time(runs, [&] {
         DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<DLGTEMPLATE*>(mainPage.data()), main, PlainProc, 0);
     });
-    std::vector<double> mini = Time(runs, [&] { OpenOptionsSheet(main, 2); });
-    std::vector<double> dialog = Time(runs, [&] {
+    wt::Figures mini = Time(runs, [&] { OpenOptionsSheet(main, 2); });
+    wt::Figures dialog = Time(runs, [&] {
         DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<DLGTEMPLATE*>(plain.data()), main, PlainProc, 0);
     });
     std::printf("opened, first page painted and idle, median of %d (ms):\n", runs);
-    std::printf("  plain dialog of the same size   %7.2f\n", Median(dialog));
-    std::printf("  page Main's controls as a plain dialog %.2f\n", Median(pageDialog));
-    std::printf("  options sheet on page Main      %7.2f  (%.2fx)\n", Median(sheet), Median(sheet) / Median(dialog));
-    std::printf("  options sheet on page Engines   %7.2f  (%.2fx)\n", Median(engines), Median(engines) / Median(dialog));
-    std::printf("  options sheet on page MiniBrowser %5.2f  (%.2fx)\n", Median(mini), Median(mini) / Median(dialog));
+    std::printf("  plain dialog of the same size   %7.2f\n", dialog.Median());
+    std::printf("  page Main's controls as a plain dialog %.2f\n", pageDialog.Median());
+    std::printf("  options sheet on page Main      %7.2f  (%.2fx)\n", sheet.Median(), sheet.Median() / dialog.Median());
+    std::printf("  options sheet on page Engines   %7.2f  (%.2fx)\n", engines.Median(), engines.Median() / dialog.Median());
+    std::printf("  options sheet on page MiniBrowser %5.2f  (%.2fx)\n", mini.Median(), mini.Median() / dialog.Median());
     DestroyWindow(main);
     return 0;
 }

@@ -5,11 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <functional>
-#include <map>
 #include <set>
 #include <string>
 #include <thread>
@@ -24,6 +21,7 @@
 #include "options/OptionsControls_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppHarness_win.h"
+#include "tests/translator/ModalScript_win.h"
 
 namespace {
 
@@ -31,152 +29,39 @@ namespace {
 constexpr int kCtrlA = 0x0241, kCtrlB = 0x0242, kCtrlAltC = 0x0643, kCtrlAltD = 0x0644, kCtrlAltE = 0x0645;
 constexpr int kCtrlAltF = 0x0646;
 
+bool HasTab(HWND w) { return FindWindowExA(w, nullptr, "SysTabControl32", nullptr) != nullptr; }
+bool IsModal(HWND w) { return IsWindowEnabled(w) && !HasTab(w); }
+
 // The sheet's windows, seen from the driving thread.
-class Driver {
-public:
-    explicit Driver(DWORD uiThread) : uiThread_(uiThread) {}
-
+struct Driver {
+    DWORD ui_;
     // The sheet, or the modal dialog above it (a dialog, a message box).
-    HWND Sheet() { return WaitFor([this](HWND w) { return HasTab(w); }); }
-    HWND Modal()
-    {
-        return WaitFor([](HWND w) { return IsWindowEnabled(w) && !HasTab(w); });
-    }
-    // Whatever is still open, without waiting.
-    HWND AnyOpen() { return Find([](HWND) { return true; }); }
-    bool ModalGone()
-    {
-        return wt::WaitUntil([this] { return Find([](HWND w) { return IsWindowEnabled(w) && !HasTab(w); }) == nullptr; },
-                             5000);
-    }
-
+    HWND Sheet() { return wt::FindThreadDialog(ui_, HasTab, 5000); }
+    HWND Modal() { return wt::FindThreadDialog(ui_, IsModal, 5000); }
+    bool ModalGone() { return wt::WaitUntil([this] { return !wt::FindThreadDialog(ui_, IsModal); }, 5000); }
     HWND Page(int index)
     {
-        HWND sheet = Sheet();
-        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-        return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        SendMessageA(Sheet(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+        return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
     }
     void Ok() { SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0); }
     void Cancel() { SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
-
-    static void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-    // For buttons that open a modal dialog: the click must not wait for it.
-    static void PostClick(HWND dialog, int id)
-    {
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    }
-    static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-    static void Choose(HWND dialog, int id, int position)
-    {
-        SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    }
-    static void Text(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
-    static std::string ItemText(HWND list, int row, int column)
-    {
-        char text[300] = {};
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
     HWND Focus()
     {
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
-        GetGUIThreadInfo(uiThread_, &info);
+        GetGUIThreadInfo(ui_, &info);
         return info.hwndFocus;
     }
-
-private:
-    static bool HasTab(HWND w) { return FindWindowExA(w, nullptr, "SysTabControl32", nullptr) != nullptr; }
-
-    HWND Find(const std::function<bool(HWND)>& test)
-    {
-        struct Search {
-            const std::function<bool(HWND)>* test;
-            HWND found;
-        } search{&test, nullptr};
-        EnumThreadWindows(
-            uiThread_,
-            [](HWND w, LPARAM p) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(p);
-                char cls[32] = {};
-                GetClassNameA(w, cls, sizeof cls);
-                if (std::string(cls) == "#32770" && IsWindowVisible(w) && (*s->test)(w)) {
-                    s->found = w;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    HWND WaitFor(const std::function<bool(HWND)>& test)
-    {
-        HWND found = nullptr;
-        for (int i = 0; i < 250 && !found; ++i) {
-            found = Find(test);
-            if (!found)
-                Sleep(20);
-        }
-        return found;
-    }
-
-    DWORD uiThread_;
 };
 
-using Settings = std::map<std::string, std::string>;
+void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
-// "section.key" (key in small letters: keys match without regard to case) -> value.
-Settings ParseSettings(const std::string& text)
-{
-    Settings out;
-    std::string section;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        at = end == std::string::npos ? text.size() : end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.size() > 1 && line.front() == '[') {
-            section = line.substr(1, line.find(']') - 1);
-            continue;
-        }
-        std::size_t equal = line.find('=');
-        if (equal == std::string::npos)
-            continue;
-        std::string key = line.substr(0, equal);
-        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        out[section + "." + key] = line.substr(equal + 1);
-    }
-    return out;
-}
-
-std::set<std::string> ChangedKeys(const Settings& before, const Settings& after)
-{
-    std::set<std::string> changed;
-    for (const auto& [key, value] : after) {
-        auto it = before.find(key);
-        if (it == before.end() || it->second != value)
-            changed.insert(key);
-    }
-    for (const auto& [key, value] : before)
-        if (!after.count(key))
-            changed.insert(key);
-    return changed;
-}
-
-bool RunValuePresent(std::string* value = nullptr)
+std::string RunValue()
 {
     std::string text;
-    bool present = RegReadString(HKEY_CURRENT_USER, kRunKey, "Quorvane", text);
-    if (value)
-        *value = text;
-    return present;
+    return RegReadString(HKEY_CURRENT_USER, kRunKey, "Quorvane", text) ? text : "<none>";
 }
 
 class OptionsSheet : public AppHarness {
@@ -199,23 +84,20 @@ protected:
         SetRunValue(false, kRunKey, "Quorvane", "");
     }
 
-    Settings File() { return ParseSettings(wt::ReadFileText(SettingsFile())); }
+    std::string File() { return wt::ReadFileText(SettingsFile()); }
 
-    // Opens the sheet on startPage and runs script on a second thread while it is open; the
-    // script ends the sheet. Returns what the script saw of the open state.
+    // Opens the sheet on startPage while script drives it from a second thread (gtest checks
+    // are safe there) and ends it; whatever a failed script leaves open is cancelled.
     void RunSheet(int startPage, const std::function<void(Driver&)>& script)
     {
-        DWORD ui = GetCurrentThreadId();
         std::atomic<bool> ended{false};
-        std::thread driver([&] {
-            Driver d(ui);
+        std::thread driver([&, ui = GetCurrentThreadId()] {
+            Driver d{ui};
             if (d.Sheet())
                 script(d);
-            // A failed script leaves a window open: close what is left so that the test goes on.
             for (int i = 0; i < 100 && !ended; ++i) {
                 Sleep(50);
-                HWND left = i >= 40 ? d.AnyOpen() : nullptr;
-                if (left)
+                if (HWND left = i >= 40 ? wt::FindThreadDialog(ui) : nullptr)
                     PostMessageA(left, WM_COMMAND, IDCANCEL, 0);
             }
         });
@@ -231,31 +113,25 @@ TEST_F(OptionsSheet, EachPageWritesItsKeysAndCancelWritesNothing)
     MainWindowSpy spy(main_);
     const int hotkeysAtStart = HotkeyCount();
     EXPECT_EQ(hotkeysAtStart, 5);
-    Settings before = File();
+    const std::string before = File();
 
     // Cancel after changes on every page: nothing written, the hotkeys back as they were.
-    bool openSeen = false, enabledSeen = true;
-    int hotkeysWhileOpen = -1;
     RunSheet(0, [&](Driver& d) {
-        openSeen = App().optionsOpen == 1;
-        enabledSeen = HotkeysEnabled();
+        EXPECT_EQ(App().optionsOpen, 1);
+        EXPECT_FALSE(HotkeysEnabled());
         HWND main = d.Page(0);
-        Driver::Click(main, IDC_OPT_START_ON_LOG);
+        Press(main, IDC_OPT_START_ON_LOG);
         SetHotkeyControl(main, IDC_OPT_HOTKEY, kCtrlAltF);
-        HWND engines = d.Page(1);
-        Driver::Text(engines, IDC_ENG_FAVORITE, "First");
+        SetDlgItemTextA(d.Page(1), IDC_ENG_FAVORITE, "First");
         d.Page(2);
-        hotkeysWhileOpen = HotkeyCount();   // Main's two, Engines' two and MiniBrowser's one paused
+        EXPECT_EQ(HotkeyCount(), 0);   // Main's two, Engines' two and MiniBrowser's one paused
         d.Cancel();
     });
-    EXPECT_TRUE(openSeen);
-    EXPECT_FALSE(enabledSeen);
-    EXPECT_EQ(hotkeysWhileOpen, 0);
     EXPECT_EQ(App().optionsOpen, 0);
     EXPECT_TRUE(HotkeysEnabled());
     EXPECT_EQ(HotkeyCount(), hotkeysAtStart);
-    EXPECT_TRUE(ChangedKeys(before, File()).empty());
-    EXPECT_FALSE(RunValuePresent());
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(RunValue(), "<none>");
     // The old translation hotkey still works.
     spy.commands.clear();
     SendMessageA(main_, WM_HOTKEY, HOTKEY_ID_BASE + 3, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'C'));
@@ -263,75 +139,66 @@ TEST_F(OptionsSheet, EachPageWritesItsKeysAndCancelWritesNothing)
 
     // Page Main: the corner list follows "Auto hide", the tray-click dialog, the language and
     // the run-at-logon value.
-    bool cornerEnabledAfterClose = true, pictureShownAfterClose = true, cornerEnabledAfterHide = false;
     RunSheet(0, [&](Driver& d) {
         HWND page = d.Page(0);
-        Driver::Click(page, IDC_OPT_CLOSE_AFTER);
-        cornerEnabledAfterClose = IsWindowEnabled(GetDlgItem(page, IDC_OPT_CORNER)) != FALSE;
-        pictureShownAfterClose = IsWindowVisible(GetDlgItem(page, IDC_OPT_CORNER_PICTURE)) != FALSE;
-        Driver::Click(page, IDC_OPT_AUTO_HIDE);
-        cornerEnabledAfterHide = IsWindowEnabled(GetDlgItem(page, IDC_OPT_CORNER)) != FALSE;
-        Driver::Choose(page, IDC_OPT_CORNER, 0);
-        Driver::Click(page, IDC_OPT_START_ON_LOG);
-        Driver::Click(page, IDC_OPT_MODE_TREE);
-        Driver::Click(page, IDC_OPT_CLOSE_OWNED);
-        Driver::Choose(page, IDC_OPT_LANGUAGE, 1);   // French
-        Driver::PostClick(page, IDC_OPT_ADVANCED);
+        Press(page, IDC_OPT_CLOSE_AFTER);
+        EXPECT_FALSE(Enabled(page, IDC_OPT_CORNER));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_OPT_CORNER_PICTURE)));
+        Press(page, IDC_OPT_AUTO_HIDE);
+        EXPECT_TRUE(Enabled(page, IDC_OPT_CORNER));
+        tt::Choose(page, IDC_OPT_CORNER, 0);
+        for (int id : {IDC_OPT_START_ON_LOG, IDC_OPT_MODE_TREE, IDC_OPT_CLOSE_OWNED})
+            Press(page, id);
+        tt::Choose(page, IDC_OPT_LANGUAGE, 1);   // French
+        tt::Click(page, IDC_OPT_ADVANCED);
         HWND clicks = d.Modal();
-        Driver::Choose(clicks, IDC_CLICK_SHIFT, 5);
-        Driver::Click(clicks, IDC_CLICK_CLOSE_BUTTON);
-        Driver::PostClick(clicks, IDOK);
+        tt::Choose(clicks, IDC_CLICK_SHIFT, 5);
+        Press(clicks, IDC_CLICK_CLOSE_BUTTON);
+        tt::Click(clicks, IDOK);
         d.ModalGone();
         d.Ok();
     });
-    EXPECT_FALSE(cornerEnabledAfterClose);
-    EXPECT_FALSE(pictureShownAfterClose);
-    EXPECT_TRUE(cornerEnabledAfterHide);
-    Settings afterMain = File();
-    EXPECT_EQ(ChangedKeys(before, afterMain),
+    const std::string afterMain = File();
+    EXPECT_EQ(wt::ChangedIniKeys(before, afterMain),
               (std::set<std::string>{"Options.startonlog", "Options.hidecorner", "Options.dialogmode",
                                      "Options.closeonlyownedwindow", "Options.language", "Options.cmdshiftclic",
                                      "Options.closebutton"}));
-    EXPECT_EQ(afterMain["Options.cmdshiftclic"], "5");
-    EXPECT_EQ(afterMain["Options.closeonlyownedwindow"], "0");
+    EXPECT_EQ(ReadSetting("Options", "CmdShiftClic"), "5");
+    EXPECT_EQ(ReadSetting("Options", "CloseOnlyOwnedWindow"), "0");
     EXPECT_EQ(UiLanguage(), MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
     EXPECT_EQ(LoadText(IDS_SETUP_CAPTION), "Configuration");
     ASSERT_FALSE(TrayCalls().empty());
     EXPECT_EQ(TrayCalls().back().operation, static_cast<DWORD>(NIM_MODIFY));
-    std::string runValue;
-    EXPECT_TRUE(RunValuePresent(&runValue));
-    EXPECT_EQ(runValue, App().programPath);
+    EXPECT_EQ(RunValue(), App().programPath);
     EXPECT_EQ(HotkeyCount(), hotkeysAtStart);
 
     // Back and forth in the language list changes nothing; start at logon off removes the value.
     RunSheet(0, [&](Driver& d) {
         HWND page = d.Page(0);
-        Driver::Choose(page, IDC_OPT_LANGUAGE, 2);
-        Driver::Choose(page, IDC_OPT_LANGUAGE, 1);
-        Driver::Click(page, IDC_OPT_START_ON_LOG);
+        tt::Choose(page, IDC_OPT_LANGUAGE, 2);
+        tt::Choose(page, IDC_OPT_LANGUAGE, 1);
+        Press(page, IDC_OPT_START_ON_LOG);
         d.Ok();
     });
     EXPECT_EQ(UiLanguage(), MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
-    EXPECT_FALSE(RunValuePresent());
-    Settings start = File();
-    EXPECT_EQ(ChangedKeys(afterMain, start), std::set<std::string>{"Options.startonlog"});
+    EXPECT_EQ(RunValue(), "<none>");
+    const std::string start = File();
+    EXPECT_EQ(wt::ChangedIniKeys(afterMain, start), std::set<std::string>{"Options.startonlog"});
 
     // Page MiniBrowser, opened alone.
     RunSheet(2, [&](Driver& d) {
         HWND page = d.Page(2);
-        Driver::Click(page, IDC_MB_LINK);
-        Driver::Click(page, IDC_MB_TRANSPARENT);
-        Driver::Click(page, IDC_MB_BLANK_PAGE);
-        Driver::Choose(page, IDC_MB_FONT, 0);
+        for (int id : {IDC_MB_LINK, IDC_MB_TRANSPARENT, IDC_MB_BLANK_PAGE})
+            Press(page, id);
+        tt::Choose(page, IDC_MB_FONT, 0);
         SetHotkeyControl(page, IDC_MB_HOTKEY, kCtrlAltF);
         d.Ok();
     });
-    Settings afterMini = File();
-    EXPECT_EQ(ChangedKeys(start, afterMini),
+    EXPECT_EQ(wt::ChangedIniKeys(start, File()),
               (std::set<std::string>{"Options.useminibrowserlink", "Options.minibrowsertrans",
                                      "Options.urlminibrowserurl", "Options.useminibrowserfont",
                                      "Options.hotkeyminibrowser"}));
-    EXPECT_EQ(afterMini["Options.urlminibrowserurl"], "about:blank");
+    EXPECT_EQ(ReadSetting("Options", "UrlMiniBrowserUrl"), "about:blank");
     spy.commands.clear();
     SendMessageA(main_, WM_HOTKEY, HOTKEY_ID_BASE + 5, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'F'));
     SendMessageA(main_, WM_HOTKEY, HOTKEY_ID_BASE + 5, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'E'));
@@ -342,106 +209,86 @@ TEST_F(OptionsSheet, EachPageWritesItsKeysAndCancelWritesNothing)
 TEST_F(OptionsSheet, EnginesAreEditedOnAWorkingCopy)
 {
     StartWithFullSettings();
-    Settings before = File();
+    ASSERT_TRUE(wt::CountBeeps());
+    const std::string before = File();
     const std::size_t enginesBefore = Options().engines.size();
 
     // Added engines and a deletion vanish with Cancel; the editor refuses an empty name or
-    // pattern; a disabled engine shows "No".
-    std::string offColumn, nameAfterRefusal;
-    bool focusOnName = false, focusOnPattern = false, questionSeen = false;
-    UINT editWithout = 0, deleteWithout = 0, editWith = MF_GRAYED;
-    int rowsAfterAdd = -1;
+    // pattern with a beep; a disabled engine shows "No".
     RunSheet(1, [&](Driver& d) {
         HWND page = d.Page(1);
         HWND list = GetDlgItem(page, IDC_ENG_LIST);
-        offColumn = Driver::ItemText(list, 2, 3);
-        // The list's context menu: Edit and Delete greyed without a selection.
-        auto menuStates = [&](UINT& edit, UINT* remove) {
+        EXPECT_EQ(tt::ListText(list, 2, 3), "No");
+        // The list's context menu: Edit and Delete greyed without a selection only.
+        auto greyed = [&](int item) {
             PostMessageA(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
             HWND popup = nullptr;
-            for (int i = 0; i < 100 && !popup; ++i) {
-                Sleep(20);
-                popup = FindWindowA("#32768", nullptr);
-            }
+            wt::WaitUntil([&] { return (popup = FindWindowA("#32768", nullptr)) && IsWindowVisible(popup); }, 2000);
             HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
-            edit = menu ? GetMenuState(menu, ID_LIST_EDIT, MF_BYCOMMAND) & MF_GRAYED : 0xFFFF;
-            if (remove)
-                *remove = menu ? GetMenuState(menu, ID_LIST_DELETE, MF_BYCOMMAND) & MF_GRAYED : 0xFFFF;
+            const UINT state = menu ? GetMenuState(menu, static_cast<UINT>(item), MF_BYCOMMAND) : 0xFFFF;
             PostMessageA(page, WM_CANCELMODE, 0, 0);
-            wt::WaitUntil([] { return FindWindowA("#32768", nullptr) == nullptr || !IsWindowVisible(FindWindowA("#32768", nullptr)); }, 3000);
+            wt::WaitUntil([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }, 3000);
+            return state == 0xFFFF ? -1 : (state & MF_GRAYED) != 0;
         };
         ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-        menuStates(editWithout, &deleteWithout);
+        EXPECT_EQ(greyed(ID_LIST_EDIT), 1);
+        EXPECT_EQ(greyed(ID_LIST_DELETE), 1);
         ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
-        menuStates(editWith, nullptr);
+        EXPECT_EQ(greyed(ID_LIST_EDIT), 0);
         ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-        Driver::PostClick(page, IDC_ENG_ADD);
+        tt::Click(page, IDC_ENG_ADD);
         HWND editor = d.Modal();
-        Driver::PostClick(editor, IDOK);   // both empty: the name is wanted first
-        Sleep(200);
-        focusOnName = d.Focus() == GetDlgItem(editor, IDC_EDITOR_NAME);
-        Driver::Text(editor, IDC_EDITOR_NAME, "New");
-        Driver::PostClick(editor, IDOK);
-        Sleep(200);
-        focusOnPattern = d.Focus() == GetDlgItem(editor, IDC_EDITOR_PATTERN);
-        nameAfterRefusal = IsWindow(editor) ? "open" : "closed";
-        Driver::Text(editor, IDC_EDITOR_PATTERN, "http://new.example/?q=%s");
-        Driver::PostClick(editor, IDOK);
+        const int beepsBefore = wt::beeps;
+        tt::Click(editor, IDOK);   // both empty: the name is wanted first
+        EXPECT_TRUE(wt::WaitUntil([&] { return wt::beeps == beepsBefore + 1; }, 3000));
+        EXPECT_EQ(d.Focus(), GetDlgItem(editor, IDC_EDITOR_NAME));
+        SetDlgItemTextA(editor, IDC_EDITOR_NAME, "New");
+        tt::Click(editor, IDOK);
+        EXPECT_TRUE(wt::WaitUntil([&] { return wt::beeps == beepsBefore + 2; }, 3000));
+        EXPECT_EQ(d.Focus(), GetDlgItem(editor, IDC_EDITOR_PATTERN));
+        EXPECT_TRUE(IsWindow(editor));
+        SetDlgItemTextA(editor, IDC_EDITOR_PATTERN, "http://new.example/?q=%s");
+        tt::Click(editor, IDOK);
         d.ModalGone();
-        rowsAfterAdd = ListView_GetItemCount(list);
+        EXPECT_EQ(ListView_GetItemCount(list), 4);
         // Delete the first after the question.
         ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-        Driver::PostClick(page, IDC_ENG_DELETE);
+        tt::Click(page, IDC_ENG_DELETE);
         HWND question = d.Modal();
-        questionSeen = question != nullptr;
+        EXPECT_NE(question, nullptr);
         PostMessageA(question, WM_COMMAND, IDYES, 0);
         d.ModalGone();
         d.Cancel();
     });
-    EXPECT_EQ(offColumn, "No");
-    EXPECT_EQ(editWithout, static_cast<UINT>(MF_GRAYED));
-    EXPECT_EQ(deleteWithout, static_cast<UINT>(MF_GRAYED));
-    EXPECT_EQ(editWith, 0u);
-    EXPECT_TRUE(focusOnName);
-    EXPECT_TRUE(focusOnPattern);
-    EXPECT_EQ(nameAfterRefusal, "open");
-    EXPECT_EQ(rowsAfterAdd, 4);
-    EXPECT_TRUE(questionSeen);
     EXPECT_EQ(Options().engines.size(), enginesBefore);
-    EXPECT_TRUE(ChangedKeys(before, File()).empty());
+    EXPECT_EQ(File(), before);
 
     // OK: the table, the favorite and the translator's keys are written.
-    bool urlEnabledLocal = true, urlEnabledTool = false;
-    std::string newRowEnable;
     RunSheet(1, [&](Driver& d) {
         HWND page = d.Page(1);
-        HWND list = GetDlgItem(page, IDC_ENG_LIST);
-        Driver::PostClick(page, IDC_ENG_ADD);
+        tt::Click(page, IDC_ENG_ADD);
         HWND editor = d.Modal();
-        Driver::Text(editor, IDC_EDITOR_NAME, "Later");
-        Driver::Text(editor, IDC_EDITOR_PATTERN, "http://later.example/?q=%s");
-        Driver::Click(editor, IDC_EDITOR_ENABLE);   // off
-        Driver::PostClick(editor, IDOK);
+        SetDlgItemTextA(editor, IDC_EDITOR_NAME, "Later");
+        SetDlgItemTextA(editor, IDC_EDITOR_PATTERN, "http://later.example/?q=%s");
+        Press(editor, IDC_EDITOR_ENABLE);   // off
+        tt::Click(editor, IDOK);
         d.ModalGone();
-        newRowEnable = Driver::ItemText(list, 3, 3);
+        HWND list = GetDlgItem(page, IDC_ENG_LIST);
+        EXPECT_EQ(tt::ListText(list, 3, 3), "No");
         ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-        Driver::Click(page, IDC_ENG_SET_DEFAULT);
-        Driver::Click(page, IDC_ENG_LOCAL_TRANSLATOR);
-        urlEnabledLocal = IsWindowEnabled(GetDlgItem(page, IDC_ENG_TRANSLATE_URL)) != FALSE;
-        Driver::Click(page, IDC_ENG_TOOL_TRANSLATOR);
-        urlEnabledTool = IsWindowEnabled(GetDlgItem(page, IDC_ENG_TRANSLATE_URL)) != FALSE;
+        Press(page, IDC_ENG_SET_DEFAULT);
+        Press(page, IDC_ENG_LOCAL_TRANSLATOR);
+        EXPECT_FALSE(Enabled(page, IDC_ENG_TRANSLATE_URL));
+        Press(page, IDC_ENG_TOOL_TRANSLATOR);
+        EXPECT_TRUE(Enabled(page, IDC_ENG_TRANSLATE_URL));
         SetHotkeyControl(page, IDC_ENG_HOTKEY, kCtrlAltF);
         d.Ok();
     });
-    EXPECT_EQ(newRowEnable, "No");
-    EXPECT_FALSE(urlEnabledLocal);
-    EXPECT_TRUE(urlEnabledTool);
-    Settings after = File();
-    EXPECT_EQ(ChangedKeys(before, after),
+    EXPECT_EQ(wt::ChangedIniKeys(before, File()),
               (std::set<std::string>{"Searcher.searcher4", "Options.favorite", "Options.starttranslator",
                                      "Options.hotkeytranslate"}));
-    EXPECT_EQ(after["Searcher.searcher4"], "Later|\"http://later.example/?q=%s\"||0");
-    EXPECT_EQ(after["Options.favorite"], "First");
+    EXPECT_EQ(ReadSetting("Searcher", "Searcher4"), "Later|\"http://later.example/?q=%s\"||0");
+    EXPECT_EQ(ReadSetting("Options", "Favorite"), "First");
     ASSERT_EQ(Options().engines.size(), enginesBefore + 1);
     EXPECT_EQ(Options().engines.back()->enabled, 0);
     MainWindowSpy spy(main_);
@@ -462,39 +309,26 @@ TEST_F(OptionsSheet, ASearchWithoutAnEngineOffersTheEnginesPage)
     ASSERT_NE(launcher, nullptr);
     SetDlgItemTextA(launcher, IDC_LAUNCHER_TEXT, "weather");
 
-    DWORD ui = GetCurrentThreadId();
     std::atomic<bool> done{false};
-    std::string boxText;
-    bool enginesPageShown = false;
-    std::thread driver([&] {
-        Driver d(ui);
-        HWND box = nullptr;
-        for (int i = 0; i < 250 && !box; ++i) {
-            Sleep(20);
-            HWND w = d.AnyOpen();
-            if (w && GetWindow(w, GW_OWNER) == launcher && !FindWindowExA(w, nullptr, "SysTabControl32", nullptr))
-                box = w;
-        }
-        if (box) {
-            char text[512] = {};
-            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            boxText = text;
-            PostMessageA(box, WM_COMMAND, IDYES, 0);
-            HWND sheet = d.Sheet();
-            HWND page = sheet ? reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
-            enginesPageShown = page && GetDlgItem(page, IDC_ENG_LIST);
-            if (sheet)
-                d.Cancel();
-        }
+    std::thread driver([&, ui = GetCurrentThreadId()] {
+        Driver d{ui};
+        HWND box = wt::FindThreadDialog(
+            ui, [&](HWND w) { return GetWindow(w, GW_OWNER) == launcher && !HasTab(w); }, 5000);
+        char text[512] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_EQ(std::string(text).substr(0, 20), LoadText(IDS_NO_ENGINE_SET_UP).substr(0, 20)) << text;
+        PostMessageA(box, WM_COMMAND, IDYES, 0);
+        HWND sheet = box ? d.Sheet() : nullptr;
+        EXPECT_TRUE(sheet && GetDlgItem(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)),
+                                        IDC_ENG_LIST));
+        if (sheet)
+            d.Cancel();
         done = true;
     });
     PostMessageA(launcher, WM_COMMAND, IDOK, 0);
-    wt::WaitUntil([&] { return done.load(); }, 20000);
+    EXPECT_TRUE(wt::WaitUntil([&] { return done.load(); }, 20000));
     wt::PumpMessages(300);
     driver.join();
-    std::string expected = LoadText(IDS_NO_ENGINE_SET_UP);
-    EXPECT_EQ(boxText.substr(0, 20), expected.substr(0, 20)) << boxText;
-    EXPECT_TRUE(enginesPageShown);
     EXPECT_EQ(App().optionsOpen, 0);
 }
 

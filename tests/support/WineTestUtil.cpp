@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
+#include <cctype>
 #include <cstring>
+#include <map>
 
 namespace wt {
 
@@ -78,6 +80,159 @@ std::string AppDataFolder()
     RegQueryValueExA(key, "AppData", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
     RegCloseKey(key);
     return value;
+}
+
+std::string ProgramSettingsFile()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string name = path;
+    name = name.substr(name.find_last_of('\\') + 1);
+    return AppDataFolder() + "\\Quorvane\\" + name.substr(0, name.rfind('.') + 1) + "INI";
+}
+
+bool WriteProgramSettings(const std::string& text)
+{
+    CreateDirectoryA((AppDataFolder() + "\\Quorvane").c_str(), nullptr);
+    return WriteFileText(ProgramSettingsFile(), text);
+}
+
+namespace {
+
+std::map<std::string, std::string> IniValues(const std::string& text)
+{
+    std::map<std::string, std::string> values;
+    std::string section;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        at = end == std::string::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::size_t equal = line.find('=');
+        if (line.size() > 1 && line.front() == '[') {
+            section = line.substr(1, line.find(']') - 1);
+        } else if (equal != std::string::npos) {
+            std::string key = line.substr(0, equal);
+            for (char& c : key)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            values[section + "." + key] = line.substr(equal + 1);
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+std::set<std::string> ChangedIniKeys(const std::string& before, const std::string& after)
+{
+    const auto a = IniValues(before), b = IniValues(after);
+    std::set<std::string> changed;
+    for (const auto& [key, value] : b)
+        if (!a.count(key) || a.at(key) != value)
+            changed.insert(key);
+    for (const auto& [key, value] : a)
+        if (!b.count(key))
+            changed.insert(key);
+    return changed;
+}
+
+bool SaveScreenBmp(const RECT& area, const std::string& path)
+{
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const int stride = (width * 3 + 3) & ~3;
+    std::string pixels(static_cast<std::size_t>(stride) * height, '\0');
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), &pixels[0], reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::string data(reinterpret_cast<const char*>(&header), sizeof header);
+    data.append(reinterpret_cast<const char*>(&info), sizeof info);
+    return WriteFileText(path, data + pixels);
+}
+
+bool SaveWindowBmp(HWND window, const std::string& path)
+{
+    RECT area = {};
+    return GetWindowRect(window, &area) && SaveScreenBmp(area, path);
+}
+
+std::atomic<int> beeps{0};
+std::atomic<UINT> lastBeep{0};
+
+namespace {
+
+BOOL WINAPI CountBeep(UINT type)
+{
+    lastBeep = type;
+    return ++beeps > 0;
+}
+
+} // namespace
+
+bool CountBeeps()
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); d->Name; ++d) {
+        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+        for (; d->OriginalFirstThunk && name->u1.AddressOfData; ++name, ++slot) {
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) && std::strcmp(byName->Name, "MessageBeep") == 0) {
+                DWORD old = 0;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
+                slot->u1.Function = reinterpret_cast<ULONG_PTR>(&CountBeep);
+                return VirtualProtect(slot, sizeof *slot, old, &old);
+            }
+        }
+    }
+    return false;
+}
+
+HWND FindThreadDialog(DWORD thread, const std::function<bool(HWND)>& accept, DWORD timeoutMs)
+{
+    struct Search {
+        const std::function<bool(HWND)>* accept;
+        HWND found;
+    } search{&accept, nullptr};
+    const DWORD start = GetTickCount();
+    for (;;) {
+        EnumThreadWindows(
+            thread,
+            [](HWND w, LPARAM p) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(p);
+                char cls[32] = {};
+                GetClassNameA(w, cls, sizeof cls);
+                if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w) || (*s->accept && !(*s->accept)(w)))
+                    return TRUE;
+                s->found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found || GetTickCount() - start >= timeoutMs)
+            return search.found;
+        Sleep(20);
+    }
 }
 
 void PumpMessages(DWORD forMs)

@@ -2,7 +2,9 @@
 // Helpers of the Wine tests: real processes, windows, files and a shell tray of our own.
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,29 @@ bool FileExists(const std::string& path);
 void DeleteTree(const std::string& path);
 // The AppData value of the user's shell folders.
 std::string AppDataFolder();
+
+// The settings file of the program started in this process: <AppData>\Quorvane\<program>.INI.
+std::string ProgramSettingsFile();
+// Writes it, its folder made first.
+bool WriteProgramSettings(const std::string& text);
+// Keys of an INI text added, changed or removed from before to after, as "section.key" with the
+// key in small letters (the profile functions match keys without regard to case).
+std::set<std::string> ChangedIniKeys(const std::string& before, const std::string& after);
+
+// The screen's rectangle, and a window's, as a 24-bit BMP file (the pictures of docs/).
+bool SaveScreenBmp(const RECT& area, const std::string& path);
+bool SaveWindowBmp(HWND window, const std::string& path);
+
+// The program's MessageBeep calls from any thread, and the type of the last one, counted once
+// CountBeeps() pointed this program's import of it here: the code under test stays the real one.
+extern std::atomic<int> beeps;
+extern std::atomic<UINT> lastBeep;
+// False when nothing imports MessageBeep.
+bool CountBeeps();
+
+// A visible dialog (#32770) of the thread for which accept holds (any, without it), waited for
+// up to timeoutMs without pumping: for a second thread driving the thread's modal loops.
+HWND FindThreadDialog(DWORD thread, const std::function<bool(HWND)>& accept = {}, DWORD timeoutMs = 0);
 
 // Runs the messages of this thread until done() holds or the time runs out.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);

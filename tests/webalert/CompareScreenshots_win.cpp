@@ -10,6 +10,7 @@
 #include "app/AppContext_win.h"
 #include "app/ResourceLoader_win.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/WineTestUtil.h"
 #include "webalert/CompareWindow_win.h"
 
 namespace {
@@ -35,64 +36,6 @@ const Copies kCopies[] = {
      "<p>Prunes 4 euros</p>\n<p>Nouveau : cerises 6 euros</p>\n</body></html>\n"},
 };
 
-bool WriteBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
-void Pump(DWORD forMs)
-{
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < forMs);
-}
-
-// The screen's rectangle as a 24-bit BMP file.
-bool SaveScreen(const RECT& area, const std::string& path)
-{
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::string pixels(static_cast<std::size_t>(stride) * height, '\0');
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), &pixels[0], reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::string data(reinterpret_cast<const char*>(&header), sizeof header);
-    data.append(reinterpret_cast<const char*>(&info), sizeof info);
-    return WriteBytes(path, data + pixels);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -110,18 +53,16 @@ int main(int argc, char** argv)
     for (const Copies& copies : kCopies) {
         SetUiLanguage(copies.language);
         const std::string previous = out + "\\urBackup.html", current = out + "\\url.html";
-        WriteBytes(previous, copies.previous);
-        WriteBytes(current, copies.current);
+        wt::WriteFileText(previous, copies.previous);
+        wt::WriteFileText(current, copies.current);
         HWND window = ShowPageComparison(nullptr, copies.pageName, previous, current);
         if (!window) {
             ++failures;
             continue;
         }
         SetWindowPos(window, HWND_TOP, 40, 40, 760, 380, SWP_SHOWWINDOW);
-        Pump(500);
-        RECT r = {};
-        GetWindowRect(window, &r);
-        if (!SaveScreen(r, out + "\\compare-window-" + copies.suffix + ".bmp"))
+        wt::PumpMessages(500);
+        if (!wt::SaveWindowBmp(window, out + "\\compare-window-" + copies.suffix + ".bmp"))
             ++failures;
         DestroyWindow(window);
         DeleteFileA(previous.c_str());

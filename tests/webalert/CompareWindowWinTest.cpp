@@ -15,48 +15,27 @@
 #include "app/ResourceLoader_win.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/WineTestUtil.h"
+#include "tests/translator/ModalScript_win.h"
 #include "webalert/CompareText.h"
 #include "webalert/CompareWindow_win.h"
 
 namespace {
 
 const char* const kPrevious =
-    "<html><head><title>Fruit</title><script>var stamp = 1;</script></head><body>\n"
-    "<h1>Prices &amp; offers</h1>\n"
-    "<p>Apples 2 euros</p>\n"
-    "<p>Pears 3 euros</p>\n"
-    "<p>Old offer: lemons</p>\n"
-    "<p>Plums 4 euros</p>\n"
-    "</body></html>\n";
+    "<html><head><title>Fruit</title><script>var stamp = 1;</script></head><body>\n<h1>Prices &amp; offers</h1>\n"
+    "<p>Apples 2 euros</p>\n<p>Pears 3 euros</p>\n<p>Old offer: lemons</p>\n<p>Plums 4 euros</p>\n</body></html>\n";
 const char* const kCurrent =
-    "<html><head><title>Fruit</title><script>var stamp = 2;</script></head><body>\n"
-    "<h1>Prices &amp; offers</h1>\n"
-    "<p>Apples 2 euros</p>\n"
-    "<p>Pears 5 euros</p>\n"
-    "<p>Plums 4 euros</p>\n"
-    "<p>New: cherries 6 euros</p>\n"
-    "</body></html>\n";
-
-std::string Cell(HWND list, int row, int column)
-{
-    char text[512] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
+    "<html><head><title>Fruit</title><script>var stamp = 2;</script></head><body>\n<h1>Prices &amp; offers</h1>\n"
+    "<p>Apples 2 euros</p>\n<p>Pears 5 euros</p>\n<p>Plums 4 euros</p>\n<p>New: cherries 6 euros</p>\n</body></html>\n";
 
 // Each row as "mark|old number|old text|new number|new text".
 std::vector<std::string> Rows(HWND window)
 {
     HWND list = GetDlgItem(window, IDC_CMP_ROWS);
-    std::vector<std::string> rows;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i)
-        rows.push_back(Cell(list, i, 0) + "|" + Cell(list, i, 1) + "|" + Cell(list, i, 2) + "|" + Cell(list, i, 3) +
-                       "|" + Cell(list, i, 4));
+    std::vector<std::string> rows(static_cast<std::size_t>(ListView_GetItemCount(list)));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (int column = 0; column < 5; ++column)
+            rows[i] += (column ? "|" : "") + tt::ListText(list, static_cast<int>(i), column);
     return rows;
 }
 
@@ -75,25 +54,15 @@ COLORREF CellColour(HWND window, int row, int column)
     return draw.clrTextBk;
 }
 
-std::string Text(HWND window, int id = 0)
-{
-    char text[1024] = {};
-    GetWindowTextA(id ? GetDlgItem(window, id) : window, text, sizeof text);
-    return text;
-}
+std::string Text(HWND window, int id = 0) { return id ? tt::ItemString(window, id) : tt::WindowString(window); }
 
-int Selected(HWND window)
-{
-    return static_cast<int>(SendMessageA(GetDlgItem(window, IDC_CMP_ROWS), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                         LVNI_SELECTED));
-}
+int Selected(HWND window) { return ListView_GetNextItem(GetDlgItem(window, IDC_CMP_ROWS), -1, LVNI_SELECTED); }
 
 bool InView(HWND window, int row)
 {
     HWND list = GetDlgItem(window, IDC_CMP_ROWS);
-    const int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
-    const int perPage = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
-    return row >= top && row < top + perPage;
+    const int top = ListView_GetTopIndex(list);
+    return row >= top && row < top + ListView_GetCountPerPage(list);
 }
 
 void Click(HWND window, int id)
@@ -105,22 +74,11 @@ class CompareWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        AppContext& app = App();
-        app.instance = GetModuleHandleA(nullptr);
-        if (!app.smallIcon)
-            app.smallIcon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON, 16, 16, 0));
-        if (!app.largeIcon)
-            app.largeIcon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(IDI_LARGE), IMAGE_ICON, 32, 32, 0));
+        App().instance = GetModuleHandleA(nullptr);
         SetUiLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "qv-compare\\";
         wt::DeleteTree(folder_);
         CreateDirectoryA(folder_.c_str(), nullptr);
-        previous_ = folder_ + "urBackup.html";
-        current_ = folder_ + "url.html";
-        ASSERT_TRUE(wt::WriteFileText(previous_, kPrevious));
-        ASSERT_TRUE(wt::WriteFileText(current_, kCurrent));
+        ASSERT_TRUE(wt::WriteFileText(previous_, kPrevious) && wt::WriteFileText(current_, kCurrent));
     }
     void TearDown() override
     {
@@ -138,7 +96,8 @@ protected:
         return w;
     }
 
-    std::string folder_, previous_, current_;
+    const std::string folder_ = wt::ProgramFolder() + "copies\\";
+    const std::string previous_ = folder_ + "urBackup.html", current_ = folder_ + "url.html";
     std::vector<HWND> opened_;
 };
 
@@ -171,12 +130,10 @@ TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
     EXPECT_TRUE(InView(w, 3));
 
     // Next and previous change: the blocks start at rows 3 and 6; past the last one, nothing moves.
-    Click(w, IDC_CMP_NEXT);
-    EXPECT_EQ(Selected(w), 6);
-    Click(w, IDC_CMP_NEXT);
-    EXPECT_EQ(Selected(w), 6);
-    Click(w, IDC_CMP_PREVIOUS);
-    EXPECT_EQ(Selected(w), 3);
+    for (const auto& [button, row] : {std::pair{IDC_CMP_NEXT, 6}, {IDC_CMP_NEXT, 6}, {IDC_CMP_PREVIOUS, 3}}) {
+        Click(w, button);
+        EXPECT_EQ(Selected(w), row);
+    }
     HWND list = GetDlgItem(w, IDC_CMP_ROWS);
     SendMessageA(list, WM_KEYDOWN, VK_F8, 0);
     EXPECT_EQ(Selected(w), 6);
@@ -194,6 +151,7 @@ TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
     // The same page again: the same window, refreshed; equal copies say so.
     ASSERT_TRUE(wt::WriteFileText(previous_, kCurrent));
     EXPECT_EQ(Show("FRUIT & CO", previous_, current_), w);
+    EXPECT_EQ(Text(w), "Changes in FRUIT & CO");
     EXPECT_EQ(Text(w, IDC_CMP_SUMMARY), "No difference in the text.");
     EXPECT_EQ(Rows(w).size(), 6u);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_NEXT)));
@@ -205,8 +163,7 @@ TEST_F(CompareWindowTest, ShowsChangesMarkedAndMovesBetweenThem)
         longBefore += "<p>line " + std::to_string(i) + "</p>\n";
         longAfter += i == 300 ? "<p>line 300, edited</p>\n" : "<p>line " + std::to_string(i) + "</p>\n";
     }
-    ASSERT_TRUE(wt::WriteFileText(previous_, longBefore));
-    ASSERT_TRUE(wt::WriteFileText(current_, longAfter));
+    ASSERT_TRUE(wt::WriteFileText(previous_, longBefore) && wt::WriteFileText(current_, longAfter));
     EXPECT_EQ(Show("Fruit & co", previous_, current_), w);
     EXPECT_EQ(Selected(w), 299);
     EXPECT_TRUE(InView(w, 299));
@@ -233,20 +190,18 @@ TEST_F(CompareWindowTest, UnreadableAndOddCopiesFrenchAndOwner)
     HWND w = Show("Fruit", missing, current_);
     ASSERT_TRUE(w);
     EXPECT_EQ(Text(w, IDC_CMP_SUMMARY), FillPlaceholders(LoadText(IDS_CMP_UNREADABLE), {missing}));
-    EXPECT_NE(Text(w, IDC_CMP_SUMMARY).find("cannot be read"), std::string::npos);
     EXPECT_EQ(Rows(w).size(), 0u);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_CMP_PREVIOUS)));
     // A 1000-character name, NUL bytes and a line longer than a list cell.
     const std::string longLine(5000, 'x');
-    ASSERT_TRUE(wt::WriteFileText(previous_, std::string("<p>a\0b</p>\n<p>same</p>\n", 23)));
-    ASSERT_TRUE(wt::WriteFileText(current_, "<p>" + longLine + "</p>\n<p>same</p>\n"));
+    ASSERT_TRUE(wt::WriteFileText(previous_, std::string("<p>a\0b</p>\n<p>same</p>\n", 23)) &&
+                wt::WriteFileText(current_, "<p>" + longLine + "</p>\n<p>same</p>\n"));
     HWND odd = Show(std::string(1000, 'n'), previous_, current_);
     ASSERT_TRUE(odd);
     EXPECT_EQ(Rows(odd).size(), 2u);
     EXPECT_EQ(Rows(odd)[0].substr(0, 6), "~|1|a|");
     EXPECT_EQ(Rows(odd)[1], "|2|same|2|same");
-    ASSERT_TRUE(wt::WriteFileText(previous_, kPrevious));
-    ASSERT_TRUE(wt::WriteFileText(current_, kCurrent));
+    ASSERT_TRUE(wt::WriteFileText(previous_, kPrevious) && wt::WriteFileText(current_, kCurrent));
 
     // A current copy missing too, in French.
     SetUiLanguage(MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
@@ -256,11 +211,10 @@ TEST_F(CompareWindowTest, UnreadableAndOddCopiesFrenchAndOwner)
     EXPECT_EQ(Text(fr), "Modifications de Fruits");
     EXPECT_NE(Text(fr, IDC_CMP_SUMMARY).find("illisible"), std::string::npos);
     EXPECT_NE(Text(fr, IDC_CMP_SUMMARY).find("url-absent.html"), std::string::npos);
-    EXPECT_EQ(Text(fr, IDCANCEL), "Fermer");
     // Readable copies in French.
     HWND fr2 = Show("Fruits 2", previous_, current_, owner);
+    EXPECT_EQ(Text(fr2, IDC_CMP_SUMMARY), FillPlaceholders(LoadText(IDS_CMP_SUMMARY), {"1", "1", "1"}));
     EXPECT_EQ(Text(fr2, IDC_CMP_SUMMARY).rfind("Lignes modifi", 0), 0u);
-    EXPECT_NE(Text(fr2, IDC_CMP_SUMMARY).find(": 1 (en jaune)"), std::string::npos);
     // The windows go with their owner.
     DestroyWindow(owner);
     EXPECT_FALSE(IsWindow(fr));

@@ -35,24 +35,19 @@ void ExpectValidScript(const std::string& a, const std::string& b, const LineDif
     std::string built;
     std::size_t x = 0, y = 0, edits = 0;
     for (const DiffOp& op : diff.script) {
+        const bool keep = op.kind == DiffKind::Equal, drop = op.kind == DiffKind::Delete;
         ASSERT_GT(op.count, 0u) << label;
-        ASSERT_EQ(op.oldStart, x) << label;
-        ASSERT_EQ(op.newStart, y) << label;
-        if (op.kind == DiffKind::Equal) {
-            ASSERT_LE(x + op.count, a.size()) << label;
+        ASSERT_TRUE(op.oldStart == x && op.newStart == y) << label;
+        ASSERT_LE(x + (keep || drop ? op.count : 0), a.size()) << label;
+        ASSERT_LE(y + (drop ? 0 : op.count), b.size()) << label;
+        if (keep) {
             ASSERT_EQ(a.substr(x, op.count), b.substr(y, op.count)) << label;
-            built += a.substr(x, op.count);
-            x += op.count;
-            y += op.count;
-        } else if (op.kind == DiffKind::Delete) {
-            x += op.count;
-            edits += op.count;
-        } else {
-            ASSERT_LE(y + op.count, b.size()) << label;
-            built += b.substr(y, op.count);
-            y += op.count;
-            edits += op.count;
         }
+        if (!drop)
+            built += b.substr(y, op.count);
+        x += keep || drop ? op.count : 0;
+        y += drop ? 0 : op.count;
+        edits += keep ? 0 : op.count;
     }
     EXPECT_EQ(x, a.size()) << label;
     EXPECT_EQ(built, b) << label;
@@ -111,15 +106,9 @@ TEST(LineDiff, ScriptsOverTable)
         // Every line of both texts appears once, in order, on its own side.
         std::size_t nextOld = 0, nextNew = 0;
         for (const CompareRow& row : view.rows) {
-            if (row.oldLine != kNoLine) {
-                EXPECT_EQ(row.oldLine, nextOld++) << c.label;
-            }
-            if (row.newLine != kNoLine) {
-                EXPECT_EQ(row.newLine, nextNew++) << c.label;
-            }
-            if (row.kind == RowKind::Same) {
-                EXPECT_EQ(c.a[row.oldLine], c.b[row.newLine]) << c.label;
-            }
+            EXPECT_TRUE(row.oldLine == kNoLine || row.oldLine == nextOld++) << c.label;
+            EXPECT_TRUE(row.newLine == kNoLine || row.newLine == nextNew++) << c.label;
+            EXPECT_TRUE(row.kind != RowKind::Same || c.a[row.oldLine] == c.b[row.newLine]) << c.label;
         }
         EXPECT_EQ(nextOld, c.a.size()) << c.label;
         EXPECT_EQ(nextNew, c.b.size()) << c.label;
