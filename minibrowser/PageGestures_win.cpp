@@ -26,9 +26,23 @@ void Replay(HWND window, GestureState& state, POINT releaseAt, WPARAM releaseKey
     state.replaying = false;
 }
 
+LRESULT HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, GestureState* state);
+
 LRESULT CALLBACK GestureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) noexcept
 {
     auto* state = reinterpret_cast<GestureState*>(data);
+    try {
+        return HandleMouse(window, message, wParam, lParam, state);
+    } catch (...) {
+        // What a gesture asked for could not be done (out of memory): the page goes on.
+        state->stroking = false;
+        state->replaying = false;
+        return 0;
+    }
+}
+
+LRESULT HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, GestureState* state)
+{
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, GestureProc, kGestureSubclassId);
         delete state;
