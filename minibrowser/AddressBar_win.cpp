@@ -60,8 +60,9 @@ void AddressBar::Show(HWND toolBar, MiniBrowserFrame* frame, const RECT& place, 
         SendMessageA(combo_, CB_LIMITTEXT, kAddressChars - 1, 0);
         if (HWND edit = Edit())
             SetWindowSubclass(edit, EditProc, kEditSubclassId, reinterpret_cast<DWORD_PTR>(this));
-        Refill();
     }
+    // The launcher and other frames add typed addresses meanwhile.
+    Refill();
     Place(place);
     completing_ = true;
     SetWindowPos(combo_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
