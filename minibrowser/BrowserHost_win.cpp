@@ -80,6 +80,15 @@ void BrowserHost::Resize(const RECT& area)
         inPlace->SetObjectRects(&area, &area);
 }
 
+bool BrowserHost::TakeFocus()
+{
+    if (!object_ || !site_ || !host_)
+        return false;
+    RECT area = {};
+    GetClientRect(host_, &area);
+    return SUCCEEDED(object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_->ClientSite(), 0, host_, &area));
+}
+
 IDispatch* BrowserHost::Dispatch() const
 {
     return browser_ ? static_cast<IDispatch*>(browser_.Get()) : nullptr;

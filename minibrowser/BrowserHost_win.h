@@ -25,6 +25,8 @@ public:
     // goes with it.
     void Destroy();
     void Resize(const RECT& area);
+    // Gives the control the keyboard (its UI activation); false when there is none.
+    bool TakeFocus();
 
     // Null when the control could not be made.
     IWebBrowser2* Browser() const { return browser_.Get(); }

@@ -212,7 +212,8 @@ LRESULT MiniBrowserFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         ApplyLooks();
         break;
     case WM_SETFOCUS:
-        if (view_)
+        // The page takes the keyboard, so that Tab, the arrows and its forms work at once.
+        if (!host_.TakeFocus() && view_)
             SetFocus(view_);
         return 0;
     case WM_CLOSE:

@@ -443,6 +443,11 @@ TEST_F(MiniBrowserWin, HundredFramesOpenedAndClosedLeakNothing)
             frame->Navigate(HttpPeer::Url("/cycle?" + std::to_string(i)), 0);
             PeerSaw("/cycle?" + std::to_string(i));
         }
+        if (i == 50) {
+            // Once shown with the keyboard: the control active with its UI, as the user has it.
+            ShowWindow(frame->Window(), SW_SHOW);
+            SetFocus(frame->Window());
+        }
         if (i % 10 == 0) {
             frame->ShowAddressBar(true);
             frame->OnStatusText("http://label.example/");
