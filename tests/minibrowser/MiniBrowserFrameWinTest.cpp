@@ -270,6 +270,30 @@ TEST_F(MiniBrowserWin, CaptionToolBarButtonsTipsMenusProgressAndDrag)
     }
     SetUiLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
 
+    // The real road: the mouse rests on the home button and its tool tip shows the text.
+    ShowWindow(frame, SW_SHOW);
+    SetForegroundWindow(frame);
+    HWND tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    RECT home = {};
+    SendMessageA(bar, TB_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&home));
+    POINT at = {(home.left + home.right) / 2, (home.top + home.bottom) / 2};
+    ClientToScreen(bar, &at);
+    auto moveMouse = [](int x, int y) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+    };
+    moveMouse(at.x - 3, at.y);
+    wt::PumpMessages(100);
+    moveMouse(at.x, at.y);
+    EXPECT_TRUE(wt::WaitUntil([&] { return IsWindowVisible(tips) && TextOf(tips) == "MiniBrowser home page"; }, 5000))
+        << "tip \"" << TextOf(tips) << "\" visible " << IsWindowVisible(tips);
+    moveMouse(0, 0);
+
     // Menu 180: the default new-window item follows MiniBrowserCtrlN, never the first.
     UniqueMenu menu180(LoadMenuInLanguage(IDR_MINIBROWSER_MENU));
     ASSERT_TRUE(menu180);
