@@ -333,10 +333,19 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     const std::string orders[] = {"Copies,Plain,Q&A,Taken,unread", byLink,
                                   "Plain,Taken,Q&A,unread,Copies", "Plain,Copies,Taken,unread,Q&A",
                                   "Plain,Taken,Copies,unread,Q&A"};
+    // The selected and focused row stays on its page as the rows move.
+    Select(RowNamed("Taken"));
     for (int column = 0; column < 5; ++column) {
         ClickHeader(column);
         EXPECT_EQ(Column(0), orders[column]) << "column " << column;
+        EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_SELECTED), RowNamed("Taken")) << "column " << column;
+        EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_FOCUSED), RowNamed("Taken")) << "column " << column;
     }
+    // Typing a name's first letters moves to it, without regard to case.
+    SetFocus(list_);
+    SendMessageA(list_, WM_CHAR, 'U', 1);
+    EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_SELECTED), RowNamed("unread"));
+    EXPECT_EQ(ButtonsEnabled(), "eeeeeeee");
 
     // 5. Without a selection the page commands are greyed and their buttons disabled.
     Select(-1);
