@@ -5,7 +5,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -28,27 +27,6 @@ HINSTANCE WINAPI RecordShell(HWND, LPCSTR, LPCSTR file, LPCSTR parameters, LPCST
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
 }
 
-bool PointImport(const char* function, void* to)
-{
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); d->Name; ++d) {
-        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-        for (; d->OriginalFirstThunk && name->u1.AddressOfData; ++name, ++slot) {
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) && std::strcmp(byName->Name, function) == 0) {
-                DWORD old = 0;
-                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
-                slot->u1.Function = reinterpret_cast<ULONG_PTR>(to);
-                return VirtualProtect(slot, sizeof *slot, old, &old);
-            }
-        }
-    }
-    return false;
-}
-
 std::string Line(const std::string& name, const std::string& link, int enabled, int state, const std::string& date,
                  const std::string& time, int count)
 {
@@ -56,13 +34,17 @@ std::string Line(const std::string& name, const std::string& link, int enabled, 
            time + "|" + std::to_string(count);
 }
 
+// The commands of the toolbar and the context menu; all but the last need a selected page.
+constexpr int kPageCommands[] = {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
+                                 IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL};
+
 class MonitorWindowTest : public lt::LauncherDialogTest {
 protected:
     void SetUp() override
     {
         LauncherDialogTest::SetUp();
         ASSERT_TRUE(wt::CountBeeps());
-        ASSERT_TRUE(PointImport("ShellExecuteA", reinterpret_cast<void*>(&RecordShell)));
+        ASSERT_TRUE(wt::PointImport("ShellExecuteA", reinterpret_cast<void*>(&RecordShell)));
         shellFiles.clear();
     }
     void TearDown() override
@@ -177,8 +159,7 @@ protected:
             if (!popup || !IsWindowVisible(popup))
                 return false;
             HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-            for (int command : {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
-                                IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL})
+            for (int command : kPageCommands)
                 states += (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_GRAYED) ? "g" : "e";
             char text[100] = {};
             GetMenuStringA(menu, IDM_WA_MARK, text, sizeof text, MF_BYCOMMAND);
@@ -195,8 +176,7 @@ protected:
     std::string ButtonsEnabled()
     {
         std::string states;
-        for (int command : {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
-                            IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL})
+        for (int command : kPageCommands)
             states += SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) ? "e" : "g";
         return states;
     }
