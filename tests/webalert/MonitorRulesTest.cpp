@@ -33,12 +33,9 @@ TEST(MonitorRules, ColumnsFilterAndLooks)
         bool french;
         std::string text;
     } columns[] = {
-        {kColumnName, false, "News & more"},
         {kColumnLink, false, link70.substr(0, 64) + "..."},
         {kColumnDate, false, "12-08-2026"},
         {kColumnDate, true, "08/12/2026"},
-        {kColumnTime, false, "09:05"},
-        {kColumnCount, false, "12"},
         {kColumnEnabled, false, "Yes"},
         {kMonitorColumns, false, ""},
     };
@@ -99,7 +96,7 @@ TEST(MonitorRules, RenameVerdictsAndMovingTheCopies)
 
     MemoryPageFiles files;
     const std::string data = "C:\\data\\";
-    files.folders = {"C:\\data\\News", "C:\\data\\Taken"};
+    files.folders = {"C:\\data\\News"};
     files.files = {{"C:\\data\\News\\url.html", "now"}, {"C:\\data\\News\\urBackup.html", "before"}};
     // No folder name for a device: refused.
     EXPECT_FALSE(MovePageCopies(files, data, "News", "CON"));
