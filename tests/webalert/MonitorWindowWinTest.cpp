@@ -375,10 +375,7 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
 
     // 9. Delete asks; the row and the record go, the copies stay.
     Select(RowNamed("Daily  news"));
-    const std::string question = Answering(IDYES, [&] {
-        Key(VK_DELETE);
-        wt::PumpMessages(100);
-    });
+    const std::string question = Answering(IDYES, [&] { Key(VK_DELETE); });
     EXPECT_EQ(question, LoadText(IDS_CONFIRM_DELETE_LINK));
     EXPECT_EQ(RowNamed("Daily  news"), -1);
     for (int i = 1; i <= 6; ++i)
