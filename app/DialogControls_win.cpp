@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/ResourceLoader_win.h"
+#include "app/WinHandles_win.h"
+#include "resources/ResourceIds.h"
 
 void SetCheck(HWND dialog, int id, int value)
 {
@@ -56,4 +58,25 @@ void SetSpinRange(HWND dialog, int id, int low, int high, int value)
 {
     SendDlgItemMessageA(dialog, id, UDM_SETRANGE32, low, high);
     SendDlgItemMessageA(dialog, id, UDM_SETPOS32, 0, std::clamp(value, low, high));
+}
+
+void ShowListMenu(HWND owner, HWND list, LPARAM mousePosition)
+{
+    UniqueMenu menu(LoadMenuInLanguage(IDR_LIST_MENU));
+    HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
+    if (!popup)
+        return;
+    const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    const UINT rowItems = MF_BYCOMMAND | (selected >= 0 ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(popup, ID_LIST_EDIT, rowItems);
+    EnableMenuItem(popup, ID_LIST_DELETE, rowItems);
+    POINT at = {static_cast<short>(LOWORD(mousePosition)), static_cast<short>(HIWORD(mousePosition))};
+    if (mousePosition == -1) {
+        RECT rect = {};
+        if (selected < 0 || !ListView_GetItemRect(list, selected, &rect, LVIR_LABEL))
+            rect = {};
+        at = {rect.left + 8, rect.bottom};
+        ClientToScreen(list, &at);
+    }
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
 }

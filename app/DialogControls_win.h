@@ -22,3 +22,8 @@ std::string GetLimitedText(HWND dialog, int id, std::size_t maxChars);
 
 // An up-down control's range, and its position: value brought into the range.
 void SetSpinRange(HWND dialog, int id, int low, int high, int value);
+
+// The context menu of a list of the options (first popup of menu 198) at the mouse, or from the
+// keyboard (position -1) beside the list's selected row; Edit and Delete greyed without a
+// selected row. The chosen command goes to owner as WM_COMMAND.
+void ShowListMenu(HWND owner, HWND list, LPARAM mousePosition);

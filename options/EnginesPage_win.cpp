@@ -129,32 +129,6 @@ void EnginesPage::DeleteSelected()
     Refill(selected < static_cast<int>(Work().size()) ? selected : selected - 1);
 }
 
-void EnginesPage::ShowListMenu(LPARAM mousePosition)
-{
-    UniqueMenu menu(LoadMenuInLanguage(IDR_LIST_MENU));
-    HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
-    if (!popup)
-        return;
-    UINT state = Selected() >= 0 ? MF_ENABLED : MF_GRAYED;
-    EnableMenuItem(popup, ID_LIST_EDIT, MF_BYCOMMAND | state);
-    EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | state);
-    POINT at = {GET_X_LPARAM(mousePosition), GET_Y_LPARAM(mousePosition)};
-    if (at.x == -1 && at.y == -1) {
-        // From the keyboard: under the list's top left corner.
-        RECT r = {};
-        GetWindowRect(Item(IDC_ENG_LIST), &r);
-        at = {r.left + 8, r.top + 8};
-    }
-    UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Window(), nullptr));
-    if (chosen == ID_LIST_ADD)
-        AddEngine();
-    else if (chosen == ID_LIST_EDIT)
-        EditSelected();
-    else if (chosen == ID_LIST_DELETE)
-        DeleteSelected();
-}
-
 void EnginesPage::EnableTranslateField()
 {
     EnableWindow(Item(IDC_ENG_TRANSLATE_URL), GetCheck(Window(), IDC_ENG_TOOL_TRANSLATOR) != 0);
@@ -227,7 +201,7 @@ bool EnginesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
 {
     if (message != WM_CONTEXTMENU || reinterpret_cast<HWND>(wParam) != Item(IDC_ENG_LIST))
         return false;
-    ShowListMenu(lParam);
+    ShowListMenu(Window(), Item(IDC_ENG_LIST), lParam);
     result = TRUE;
     return true;
 }

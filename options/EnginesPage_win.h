@@ -25,7 +25,6 @@ private:
     void AddEngine();
     void EditSelected();
     void DeleteSelected();
-    void ShowListMenu(LPARAM mousePosition);
     void EnableTranslateField();
 
     PausedHotkeys hotkeys_;

@@ -113,6 +113,33 @@ std::vector<ScreenRect> WorkAreas()
     return areas;
 }
 
+// The page icons and the toolbar's pictures, made at the first opening and kept for the
+// program's life: the window is opened and closed often, and making them is a good part of
+// an opening's cost. Neither the list (shared image lists) nor the toolbar destroys them.
+struct Images {
+    HIMAGELIST small = nullptr;
+    HIMAGELIST large = nullptr;
+    HIMAGELIST tools = nullptr;
+};
+
+const Images& TheImages()
+{
+    static const Images images = [] {
+        Images made;
+        made.small = CreatePageImages(16);
+        made.large = CreatePageImages(32);
+        made.tools = ImageList_Create(16, 15, ILC_COLOR24 | ILC_MASK, 11, 0);
+        if (made.tools) {
+            UniqueBitmap strip(static_cast<HBITMAP>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDB_MONITOR_TOOLBAR),
+                                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+            if (strip)
+                ImageList_AddMasked(made.tools, strip.Get(), RGB(255, 0, 255));
+        }
+        return made;
+    }();
+    return images;
+}
+
 class MonitorWindow : public Dialog {
 public:
     MonitorWindow() : Dialog(IDD_MONITOR) {}
@@ -120,34 +147,25 @@ public:
     // ---- what the rest of the page monitor asks ----
     void AddRows()
     {
-        HWND list = List();
-        std::set<PageId> shown;
-        for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) {
-            const PageId id = RowPage(row);
-            // Rows of pages that left the list (the settings were read again) go.
-            if (!WebAlertPages().Contains(id))
-                ListView_DeleteItem(list, row);
-            else
-                shown.insert(id);
-        }
+        const Marks marks = KeepMarks();
+        // Rows of pages that left the list (the settings were read again) go.
+        rows_.erase(std::remove_if(rows_.begin(), rows_.end(),
+                                   [](PageId id) { return !WebAlertPages().Contains(id); }),
+                    rows_.end());
+        const std::set<PageId> shown(rows_.begin(), rows_.end());
         const OptionRecord& o = Options();
         // Pages are added and removed on this thread only, so the two calls see the same list.
         const std::vector<PageId> ids = WebAlertPages().Ids();
         const std::vector<MonitoredPage> pages = WebAlertPages().Copies();
-        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        ListView_SetItemCountEx(list, static_cast<int>(ids.size()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
         for (std::size_t i = 0; i < ids.size() && i < pages.size(); ++i) {
             if (!shown.count(ids[i]) && MonitorRowAdmitted(pages[i], o.WebAlertShowDisable != 0, o.WebAlertShowUpdated != 0))
-                InsertRow(ListView_GetItemCount(list), ids[i]);
+                rows_.push_back(ids[i]);
         }
-        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(list, nullptr, FALSE);
-        UpdateButtons();
+        ShowRows(marks);
     }
 
     void AddRowIfMissing(int index, PageId id)
     {
-        HWND list = List();
         if (RowOf(id) >= 0)
             return;
         MonitoredPage page;
@@ -155,8 +173,10 @@ public:
         if (!WebAlertPages().CopyOf(id, page) ||
             !MonitorRowAdmitted(page, o.WebAlertShowDisable != 0, o.WebAlertShowUpdated != 0))
             return;
-        const int count = ListView_GetItemCount(list);
-        InsertRow(index < 0 || index > count ? count : index, id);
+        const Marks marks = KeepMarks();
+        const int count = static_cast<int>(rows_.size());
+        rows_.insert(rows_.begin() + (index < 0 || index > count ? count : index), id);
+        ShowRows(marks);
     }
 
     void Redraw()
@@ -204,12 +224,11 @@ protected:
         HWND list = List();
         ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT | LVS_EX_FLATSB |
                                                     LVS_EX_UNDERLINEHOT);
-        small_ = CreatePageImages(16);
-        large_ = CreatePageImages(32);
-        if (small_)
-            ListView_SetImageList(list, small_, LVSIL_SMALL);
-        if (large_)
-            ListView_SetImageList(list, large_, LVSIL_NORMAL);
+        const Images& images = TheImages();
+        if (images.small)
+            ListView_SetImageList(list, images.small, LVSIL_SMALL);
+        if (images.large)
+            ListView_SetImageList(list, images.large, LVSIL_NORMAL);
         AddPageColumns(list, kColumns, kMonitorColumns);
         AddRows();
 
@@ -311,7 +330,7 @@ protected:
             filter = filter ? 0 : 1;
             Settings().WriteInt("Options", id == IDM_WA_SHOW_DISABLED ? "WebAlertShowDisable" : "WebAlertShowUpdated",
                                 filter);
-            ListView_DeleteAllItems(List());
+            rows_.clear();
             AddRows();
             return true;
         }
@@ -415,43 +434,87 @@ protected:
         ListView_SetImageList(list, nullptr, LVSIL_NORMAL);
         if (toolbar_)
             SendMessageA(toolbar_, TB_SETIMAGELIST, 0, 0);
-        for (HIMAGELIST* images : {&small_, &large_, &tools_}) {
-            if (*images)
-                ImageList_Destroy(*images);
-            *images = nullptr;
-        }
     }
 
 private:
     HWND List() const { return Item(IDC_MONITOR_LIST); }
 
+    // The list keeps no rows of its own (it asks for each shown row's texts); rows_ holds the
+    // pages in the order shown, so that adding and sorting 499 rows is a vector's work.
     PageId RowPage(int row) const
     {
-        LVITEMA item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        if (!SendMessageA(List(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-            return nullptr;
-        return reinterpret_cast<PageId>(item.lParam);
+        return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<std::size_t>(row)] : nullptr;
     }
 
     int RowOf(PageId id) const
     {
-        LVFINDINFOA find = {};
-        find.flags = LVFI_PARAM;
-        find.lParam = reinterpret_cast<LPARAM>(id);
-        return static_cast<int>(SendMessageA(List(), LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+        const auto found = std::find(rows_.begin(), rows_.end(), id);
+        return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
     }
 
-    void InsertRow(int at, PageId id)
+    // The list's own search, which it leaves to the window: by page, or by the name's first
+    // letters as they are typed (without regard to case, from the given row on, round to the top).
+    int FindRow(int from, UINT flags, LPARAM param, const std::string& typed) const
     {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
-        item.iItem = at;
-        item.pszText = LPSTR_TEXTCALLBACKA;
-        item.iImage = 0;
-        item.lParam = reinterpret_cast<LPARAM>(id);
-        SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        if (flags & LVFI_PARAM)
+            return RowOf(reinterpret_cast<PageId>(param));
+        if (!(flags & (LVFI_STRING | LVFI_PARTIAL)))
+            return -1;
+        const int count = static_cast<int>(rows_.size());
+        const int start = from >= 0 && from < count ? from : 0;
+        for (int step = 0; step < count; ++step) {
+            const int row = start + step;
+            if (row >= count && !(flags & LVFI_WRAP))
+                break;
+            MonitoredPage page;
+            if (!WebAlertPages().CopyOf(RowPage(row % count), page))
+                continue;
+            const std::string name = flags & LVFI_PARTIAL ? page.name.substr(0, typed.size()) : page.name;
+            if (lstrcmpiA(name.c_str(), typed.c_str()) == 0)
+                return row % count;
+        }
+        return -1;
+    }
+
+    // The list keeps its selection and focus by row number: they are noted by page before the
+    // rows move and put back on the same pages after.
+    struct Marks {
+        PageId selected = nullptr;
+        PageId focused = nullptr;
+    };
+
+    Marks KeepMarks() const
+    {
+        HWND list = List();
+        return {RowPage(ListView_GetNextItem(list, -1, LVNI_SELECTED)),
+                RowPage(ListView_GetNextItem(list, -1, LVNI_FOCUSED))};
+    }
+
+    void ShowRows(const Marks& marks)
+    {
+        HWND list = List();
+        const int selected = marks.selected ? RowOf(marks.selected) : -1;
+        const int focused = marks.focused ? RowOf(marks.focused) : -1;
+        const int before = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+        const int focusBefore = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+        // Telling the list its count again costs as much as a first filling: a sort keeps it.
+        if (ListView_GetItemCount(list) != static_cast<int>(rows_.size()))
+            ListView_SetItemCountEx(list, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
+        if (selected != before || ListView_GetNextItem(list, -1, LVNI_SELECTED) != selected) {
+            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+            if (selected >= 0) {
+                ListView_SetItemState(list, selected, LVIS_SELECTED, LVIS_SELECTED);
+            }
+        }
+        if (focused != focusBefore || ListView_GetNextItem(list, -1, LVNI_FOCUSED) != focused) {
+            if (focused >= 0) {
+                ListView_SetItemState(list, focused, LVIS_FOCUSED, LVIS_FOCUSED);
+            } else if (focusBefore >= 0 && focusBefore < static_cast<int>(rows_.size())) {
+                ListView_SetItemState(list, focusBefore, 0, LVIS_FOCUSED);
+            }
+        }
+        InvalidateRect(list, nullptr, FALSE);
+        UpdateButtons();
     }
 
     // The selected row's page, when it is still in the list.
@@ -477,14 +540,8 @@ private:
         SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         SendMessageA(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
         SendMessageA(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 15));
-        tools_ = ImageList_Create(16, 15, ILC_COLOR24 | ILC_MASK, 11, 0);
-        if (tools_) {
-            UniqueBitmap strip(static_cast<HBITMAP>(
-                LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDB_MONITOR_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-            if (strip)
-                ImageList_AddMasked(tools_, strip.Get(), RGB(255, 0, 255));
-            SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tools_));
-        }
+        if (HIMAGELIST tools = TheImages().tools)
+            SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tools));
         std::vector<TBBUTTON> buttons;
         for (const ToolButton& tool : kToolbar) {
             TBBUTTON button = {};
@@ -624,10 +681,15 @@ private:
         switch (header->code) {
         case LVN_GETDISPINFOA: {
             auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
+            const PageId id = RowPage(info->item.iItem);
+            if (info->item.mask & LVIF_PARAM)
+                info->item.lParam = reinterpret_cast<LPARAM>(id);
+            if (info->item.mask & LVIF_IMAGE)
+                info->item.iImage = 0;
             if (info->item.mask & LVIF_TEXT && info->item.pszText && info->item.cchTextMax > 0) {
                 MonitoredPage page;
                 text_.clear();
-                if (WebAlertPages().CopyOf(reinterpret_cast<PageId>(info->item.lParam), page)) {
+                if (WebAlertPages().CopyOf(id, page)) {
                     if (yes_.empty()) {
                         yes_ = LoadText(IDS_YES);
                         no_ = LoadText(IDS_NO);
@@ -639,7 +701,20 @@ private:
             return 0;
         }
         case NM_CUSTOMDRAW:
-            return painter_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header), WebAlertPages());
+            return painter_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header), WebAlertPages(),
+                                       [this](int row) { return RowPage(row); });
+        case LVN_ODFINDITEMA: {
+            const auto* find = reinterpret_cast<NMLVFINDITEMA*>(header);
+            return FindRow(find->iStart, find->lvfi.flags, find->lvfi.lParam, find->lvfi.psz ? find->lvfi.psz : "");
+        }
+        case LVN_ODFINDITEMW: {
+            // Sent so by some list versions even to a window that asks for narrow notices.
+            const auto* find = reinterpret_cast<NMLVFINDITEMW*>(header);
+            char typed[260] = {};
+            if (find->lvfi.psz)
+                WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, typed, sizeof typed - 1, nullptr, nullptr);
+            return FindRow(find->iStart, find->lvfi.flags, find->lvfi.lParam, typed);
+        }
         case LVN_COLUMNCLICK:
             SortBy(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
             return 0;
@@ -684,14 +759,13 @@ private:
         int column = 0;
     };
 
-    static int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context) noexcept
+    static int CompareRows(PageId a, PageId b, const SortContext& sort)
     {
-        const auto* sort = reinterpret_cast<const SortContext*>(context);
-        const auto x = sort->pages.find(reinterpret_cast<PageId>(a));
-        const auto y = sort->pages.find(reinterpret_cast<PageId>(b));
-        if (x == sort->pages.end() || y == sort->pages.end())
-            return (x == sort->pages.end()) - (y == sort->pages.end());   // rows of gone pages last
-        return CompareForColumn(x->second, y->second, sort->column);
+        const auto x = sort.pages.find(a);
+        const auto y = sort.pages.find(b);
+        if (x == sort.pages.end() || y == sort.pages.end())
+            return (x == sort.pages.end()) - (y == sort.pages.end());   // rows of gone pages last
+        return CompareForColumn(x->second, y->second, sort.column);
     }
 
     void SortBy(int column)
@@ -706,7 +780,11 @@ private:
         sort.pages.reserve(ids.size());
         for (std::size_t i = 0; i < ids.size(); ++i)
             sort.pages.emplace(ids[i], std::move(pages[i]));
-        ListView_SortItems(List(), CompareRows, reinterpret_cast<LPARAM>(&sort));
+        const Marks marks = KeepMarks();
+        // Stable, so that equal rows keep their order, as the list's own sorting did.
+        std::stable_sort(rows_.begin(), rows_.end(),
+                         [&sort](PageId a, PageId b) { return CompareRows(a, b, sort) < 0; });
+        ShowRows(marks);
     }
 
     void MarkRead(PageId id, MonitoredPage* copy)
@@ -766,8 +844,10 @@ private:
             return;
         // The folder and its copies stay: the page may be added again under its name.
         const int row = RowOf(id);
-        if (row >= 0)
+        if (row >= 0) {
+            rows_.erase(rows_.begin() + row);
             ListView_DeleteItem(List(), row);
+        }
         WebAlertPages().Remove(id);
         SaveWebAlertPages();
         Redraw();
@@ -865,10 +945,8 @@ private:
         Settings().WriteInt("Options", "WebAlertViewMode", o.WebAlertViewMode);
     }
 
+    std::vector<PageId> rows_;
     HWND toolbar_ = nullptr;
-    HIMAGELIST small_ = nullptr;
-    HIMAGELIST large_ = nullptr;
-    HIMAGELIST tools_ = nullptr;
     PageRowPainter painter_;
     std::string text_;
     std::string yes_;

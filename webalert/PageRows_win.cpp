@@ -46,8 +46,13 @@ LRESULT PageRowPainter::CustomDraw(NMLVCUSTOMDRAW* draw, const MonitoredPageList
         return CDRF_NOTIFYITEMDRAW;
     if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
         return CDRF_DODEFAULT;
+    return DrawRow(draw, pages, reinterpret_cast<PageId>(draw->nmcd.lItemlParam));
+}
+
+LRESULT PageRowPainter::DrawRow(NMLVCUSTOMDRAW* draw, const MonitoredPageList& pages, PageId id)
+{
     MonitoredPage page;
-    if (!pages.CopyOf(reinterpret_cast<PageId>(draw->nmcd.lItemlParam), page))
+    if (!pages.CopyOf(id, page))
         return CDRF_DODEFAULT;
     switch (RowLookOf(page)) {
     case RowLook::ChangedThisRun:

@@ -22,8 +22,17 @@ void AddPageColumns(HWND list, const PageColumn* columns, int count);
 class PageRowPainter {
 public:
     LRESULT CustomDraw(NMLVCUSTOMDRAW* draw, const MonitoredPageList& pages);
+    // The same for a list that keeps no item data of its own: rowPage gives the row's page.
+    template <typename RowPage>
+    LRESULT CustomDraw(NMLVCUSTOMDRAW* draw, const MonitoredPageList& pages, RowPage rowPage)
+    {
+        if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+            return CustomDraw(draw, pages);
+        return DrawRow(draw, pages, rowPage(static_cast<int>(draw->nmcd.dwItemSpec)));
+    }
 
 private:
+    LRESULT DrawRow(NMLVCUSTOMDRAW* draw, const MonitoredPageList& pages, PageId id);
     HFONT BoldFont(HDC dc);
     UniqueFont bold_;
 };

@@ -128,7 +128,7 @@ protected:
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wParam) != Item(IDC_WA_PAGES))
                 return false;
-            ShowContextMenu(lParam);
+            ShowListMenu(Window(), Item(IDC_WA_PAGES), lParam);
             result = TRUE;
             return true;
         case WM_ERASEBKGND: {
@@ -360,29 +360,6 @@ private:
             PageFolders(files, App().dataFolder + "\\").DeletePageFiles(folder);
         }
         FillList(row < static_cast<int>(working_.Size()) ? row : row - 1);
-    }
-
-    void ShowContextMenu(LPARAM at)
-    {
-        HMENU menu = LoadMenuInLanguage(IDR_LIST_MENU);
-        if (!menu)
-            return;
-        HMENU popup = GetSubMenu(menu, 0);
-        const UINT rowItems = Selected() >= 0 ? MF_ENABLED : MF_GRAYED;
-        EnableMenuItem(popup, ID_LIST_EDIT, MF_BYCOMMAND | rowItems);
-        EnableMenuItem(popup, ID_LIST_DELETE, MF_BYCOMMAND | rowItems);
-        POINT point = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
-        if (at == -1) {
-            // From the keyboard: beside the selected row, else the list's corner.
-            HWND list = Item(IDC_WA_PAGES);
-            RECT rect = {};
-            if (Selected() < 0 || !ListView_GetItemRect(list, Selected(), &rect, LVIR_LABEL))
-                rect = {};
-            point = {rect.left + 8, rect.bottom};
-            ClientToScreen(list, &point);
-        }
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, Window(), nullptr);
-        DestroyMenu(menu);
     }
 
     WorkingPages working_;

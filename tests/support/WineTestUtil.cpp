@@ -188,7 +188,7 @@ BOOL WINAPI CountBeep(UINT type)
 
 } // namespace
 
-bool CountBeeps()
+bool PointImport(const char* function, void* to)
 {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
@@ -198,15 +198,20 @@ bool CountBeeps()
         auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
         for (; d->OriginalFirstThunk && name->u1.AddressOfData; ++name, ++slot) {
             auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) && std::strcmp(byName->Name, "MessageBeep") == 0) {
+            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) && std::strcmp(byName->Name, function) == 0) {
                 DWORD old = 0;
                 VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
-                slot->u1.Function = reinterpret_cast<ULONG_PTR>(&CountBeep);
+                slot->u1.Function = reinterpret_cast<ULONG_PTR>(to);
                 return VirtualProtect(slot, sizeof *slot, old, &old);
             }
         }
     }
     return false;
+}
+
+bool CountBeeps()
+{
+    return PointImport("MessageBeep", reinterpret_cast<void*>(&CountBeep));
 }
 
 HWND FindThreadDialog(DWORD thread, const std::function<bool(HWND)>& accept, DWORD timeoutMs)

@@ -39,6 +39,8 @@ extern std::atomic<int> beeps;
 extern std::atomic<UINT> lastBeep;
 // False when nothing imports MessageBeep.
 bool CountBeeps();
+// Points this program's import of a system function at a stand-in; false when nothing imports it.
+bool PointImport(const char* function, void* to);
 
 // A visible dialog (#32770) of the thread for which accept holds (any, without it), waited for
 // up to timeoutMs without pumping: for a second thread driving the thread's modal loops.

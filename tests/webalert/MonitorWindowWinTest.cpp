@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <atomic>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,42 +18,13 @@
 
 namespace {
 
-// Calls of the program to a few system functions, caught by pointing this program's imports
-// at stand-ins: the code under test stays the real one.
-std::atomic<int> beeps{0};
+// The program's ShellExecuteA calls, caught by pointing this program's import at a stand-in.
 std::vector<std::string> shellFiles;
-
-BOOL WINAPI CountBeep(UINT)
-{
-    ++beeps;
-    return TRUE;
-}
 
 HINSTANCE WINAPI RecordShell(HWND, LPCSTR, LPCSTR file, LPCSTR parameters, LPCSTR, INT)
 {
     shellFiles.push_back(std::string(file ? file : "") + "|" + (parameters ? parameters : ""));
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
-}
-
-bool PointImport(const char* function, void* to)
-{
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); d->Name; ++d) {
-        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-        for (; d->OriginalFirstThunk && name->u1.AddressOfData; ++name, ++slot) {
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) && std::strcmp(byName->Name, function) == 0) {
-                DWORD old = 0;
-                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
-                slot->u1.Function = reinterpret_cast<ULONG_PTR>(to);
-                return VirtualProtect(slot, sizeof *slot, old, &old);
-            }
-        }
-    }
-    return false;
 }
 
 std::string Line(const std::string& name, const std::string& link, int enabled, int state, const std::string& date,
@@ -65,13 +34,17 @@ std::string Line(const std::string& name, const std::string& link, int enabled, 
            time + "|" + std::to_string(count);
 }
 
+// The commands of the toolbar and the context menu; all but the last need a selected page.
+constexpr int kPageCommands[] = {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
+                                 IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL};
+
 class MonitorWindowTest : public lt::LauncherDialogTest {
 protected:
     void SetUp() override
     {
         LauncherDialogTest::SetUp();
-        ASSERT_TRUE(PointImport("MessageBeep", reinterpret_cast<void*>(&CountBeep)));
-        ASSERT_TRUE(PointImport("ShellExecuteA", reinterpret_cast<void*>(&RecordShell)));
+        ASSERT_TRUE(wt::CountBeeps());
+        ASSERT_TRUE(wt::PointImport("ShellExecuteA", reinterpret_cast<void*>(&RecordShell)));
         shellFiles.clear();
     }
     void TearDown() override
@@ -186,8 +159,7 @@ protected:
             if (!popup || !IsWindowVisible(popup))
                 return false;
             HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-            for (int command : {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
-                                IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL})
+            for (int command : kPageCommands)
                 states += (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_GRAYED) ? "g" : "e";
             char text[100] = {};
             GetMenuStringA(menu, IDM_WA_MARK, text, sizeof text, MF_BYCOMMAND);
@@ -204,8 +176,7 @@ protected:
     std::string ButtonsEnabled()
     {
         std::string states;
-        for (int command : {IDM_WA_OPEN, IDM_WA_MARK, IDM_WA_DELETE, IDM_WA_STOP_SUPERVISE, IDM_WA_PROPERTIES,
-                            IDM_WA_CHECK_ONE, IDM_WA_MAIL, IDM_WA_CHECK_ALL})
+        for (int command : kPageCommands)
             states += SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) ? "e" : "g";
         return states;
     }
@@ -215,16 +186,12 @@ protected:
     {
         std::string text;
         lt::WhileModal answer([&] {
-            for (HWND w : wt::WindowsOfProcess(GetCurrentProcessId())) {
-                char name[16] = {};
-                GetClassNameA(w, name, sizeof name);
-                if (std::string(name) == "#32770" && w != monitor_ && IsWindowVisible(w) && GetDlgItem(w, 0xFFFF)) {
-                    text = lt::WindowTextOf(GetDlgItem(w, 0xFFFF));
-                    PostMessageA(w, WM_COMMAND, static_cast<WPARAM>(button), 0);
-                    return true;
-                }
+            HWND box = wt::FindThreadDialog(GetCurrentThreadId(), [&](HWND w) { return w != monitor_ && GetDlgItem(w, 0xFFFF); });
+            if (box) {
+                text = lt::WindowTextOf(GetDlgItem(box, 0xFFFF));
+                PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
             }
-            return false;
+            return box != nullptr;
         });
         action();
         wt::PumpMessages(100);
@@ -245,13 +212,6 @@ protected:
     std::string Stored(int index)
     {
         return ReadSetting("WebAlertUrl", ("WebAlertUrl" + std::to_string(index)).c_str());
-    }
-    std::string StoredAll()
-    {
-        std::string all;
-        for (int i = 1; i <= 8; ++i)
-            all += Stored(i) + "\n";
-        return all;
     }
     std::string Copy(const std::string& page, const char* file)
     {
@@ -283,15 +243,11 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     wt::WriteFileText(dataFolder_ + "\\Copies\\url.html", "<p>now</p>");
     wt::WriteFileText(dataFolder_ + "\\Copies\\urBackup.html", "<p>before</p>");
     CreateDirectoryA((dataFolder_ + "\\Elsewhere").c_str(), nullptr);
+    CreateDirectoryA((dataFolder_ + "\\Taken").c_str(), nullptr);
+    wt::WriteFileText(dataFolder_ + "\\Taken\\url.html", "<p>taken</p>");   // no previous copy
     ASSERT_NE(OpenMonitor(), nullptr);
-    EXPECT_TRUE(IsWindowVisible(monitor_));
     // Wide enough for every column's header.
     SetWindowPos(monitor_, nullptr, 20, 20, 900, 420, SWP_NOZORDER);
-    RECT listRect = {}, client = {};
-    GetWindowRect(list_, &listRect);
-    GetClientRect(monitor_, &client);
-    EXPECT_EQ(listRect.right - listRect.left, client.right - 40);   // the layout rule
-    EXPECT_EQ(listRect.bottom - listRect.top, client.bottom - 116);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(monitor_, IDC_MONITOR_PROGRESS)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(monitor_, IDC_MONITOR_STATUS)));
 
@@ -333,9 +289,13 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     const std::string orders[] = {"Copies,Plain,Q&A,Taken,unread", byLink,
                                   "Plain,Taken,Q&A,unread,Copies", "Plain,Copies,Taken,unread,Q&A",
                                   "Plain,Taken,Copies,unread,Q&A"};
+    // The selected and focused row stays on its page as the rows move.
+    Select(RowNamed("Taken"));
     for (int column = 0; column < 5; ++column) {
         ClickHeader(column);
         EXPECT_EQ(Column(0), orders[column]) << "column " << column;
+        EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_SELECTED), RowNamed("Taken")) << "column " << column;
+        EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_FOCUSED), RowNamed("Taken")) << "column " << column;
     }
 
     // 5. Without a selection the page commands are greyed and their buttons disabled.
@@ -366,9 +326,9 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     // 7. Rename in place: the same name in another case beeps and is refused; a name whose
     //    folder is taken is refused with the message, the copies left; a free name takes both
     //    copies along.
-    const int beepsBefore = beeps;
+    const int beepsBefore = wt::beeps;
     Rename(RowNamed("Copies"), "COPIES");
-    EXPECT_EQ(beeps - beepsBefore, 1);
+    EXPECT_EQ(wt::beeps - beepsBefore, 1);
     EXPECT_GE(RowNamed("Copies"), 0);
     const std::string refusal = Answering(IDOK, [&] { Rename(RowNamed("Copies"), "Elsewhere"); });
     EXPECT_EQ(refusal.substr(0, 20), LoadText(IDS_RENAME_FAILED).substr(0, 20));
@@ -399,42 +359,27 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
     EXPECT_EQ(shellFiles.size(), 2u);
     EXPECT_EQ(Copy("Windiff", "url.html"), "<p>now</p>");
     EXPECT_EQ(Copy("Windiff", "urBackup.html"), "<p>before</p>");
+    // A page without a previous copy is not compared with the last page's.
+    Select(RowNamed("Taken"));
+    Do(IDM_WA_COMPARE);
+    EXPECT_EQ(Copy("Windiff", "url.html"), "<p>taken</p>");
+    EXPECT_EQ(Copy("Windiff", "urBackup.html"), "<none>");
+    Select(RowNamed("Daily  news"));
     Do(IDM_WA_COPY);
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE clip = GetClipboardData(CF_TEXT);
-    EXPECT_EQ(std::string(clip ? static_cast<const char*>(GlobalLock(clip)) : ""), gone + "copies");
-    if (clip)
-        GlobalUnlock(clip);
+    ASSERT_NE(clip, nullptr);
+    EXPECT_EQ(static_cast<const char*>(GlobalLock(clip)), gone + "copies");
+    GlobalUnlock(clip);
     CloseClipboard();
-
-    // The mini browser's menu of pages: the unread one first, in bold, then the other enabled
-    // ones; commands by list index.
-    HMENU pagesMenu = CreatePopupMenu();
-    BuildPagesMenu(pagesMenu);
-    std::string items;
-    for (int i = 0; i < GetMenuItemCount(pagesMenu); ++i) {
-        char text[64] = {};
-        MENUITEMINFOA item = {};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
-        item.dwTypeData = text;
-        item.cch = sizeof text;
-        GetMenuItemInfoA(pagesMenu, static_cast<UINT>(i), TRUE, &item);
-        items += (item.fType & MFT_SEPARATOR) ? std::string("-") : std::to_string(item.wID) + ":" + text;
-        items += (item.fState & MFS_DEFAULT) ? "(bold) " : " ";
-    }
-    DestroyMenu(pagesMenu);
-    EXPECT_EQ(items, "- 4099:Q&&A(bold) 4096:Plain 4097:unread 4100:Taken 4101:Daily  news ");
 
     // 9. Delete asks; the row and the record go, the copies stay.
     Select(RowNamed("Daily  news"));
-    const std::string question = Answering(IDYES, [&] {
-        Key(VK_DELETE);
-        wt::PumpMessages(100);
-    });
+    const std::string question = Answering(IDYES, [&] { Key(VK_DELETE); });
     EXPECT_EQ(question, LoadText(IDS_CONFIRM_DELETE_LINK));
     EXPECT_EQ(RowNamed("Daily  news"), -1);
-    EXPECT_EQ(StoredAll().find("Daily"), std::string::npos);
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(Stored(i).find("Daily"), std::string::npos) << i;
     EXPECT_EQ(Copy("Daily  news", "url.html"), "<p>now</p>");
     EXPECT_EQ(Copy("Daily  news", "urBackup.html"), "<p>before</p>");
 
@@ -458,10 +403,11 @@ TEST_F(MonitorWindowTest, ListKeysMenuRenameDeletePlaceAndARunInside)
         EXPECT_FALSE(call.operation == NIM_MODIFY && (call.data.uFlags & NIF_INFO)) << call.data.szInfo;
     Do(IDM_WA_SHOW_UPDATED);
 
-    // 11. Place and view mode are kept by Cancel and found at the next opening; a place off
-    //     every screen comes back onto the screen.
+    // 11. Place and view mode are kept by Cancel, minimised or not, and found at the next
+    //     opening; a place off every screen comes back onto the screen.
     SetWindowPos(monitor_, nullptr, 50, 60, 620, 400, SWP_NOZORDER);
     Do(IDM_WA_SMALL_ICONS);
+    ShowWindow(monitor_, SW_MINIMIZE);
     Do(IDCANCEL);
     EXPECT_EQ(Windows().webAlert, nullptr);
     EXPECT_FALSE(IsWindow(monitor_));
