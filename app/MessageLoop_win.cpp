@@ -9,6 +9,8 @@ int RunMessageLoop()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (MiniBrowserTakesMessage(msg))
+            continue;
         HWND dialog = Windows().pretranslate;
         if (dialog && IsWindow(dialog) && (LauncherTakesKey(dialog, msg) || IsDialogMessageA(dialog, &msg)))
             continue;

@@ -72,6 +72,8 @@ std::string MiniBrowserCurrentAddress();
 void ShowInNewMiniBrowser(const char* address);
 // Restores the mini browser if minimised and brings it to the front.
 void BringMiniBrowserToFront();
+// A key message for a mini browser window, taken before the page sees it: true when used.
+bool MiniBrowserTakesMessage(MSG& msg);
 
 // ---- options/ ----
 // Runs the options sheet modally; page 0 to 3 is the one shown first.

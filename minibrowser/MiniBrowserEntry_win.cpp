@@ -1,24 +1,58 @@
-// The mini browser's entry points. Until its frame is built (its own issue), there is no
-// frame to create or destroy, the main window's destruction ends the message loop, and an
-// address meant for the mini browser opens in the user's browser.
+// The mini browser's entry points for the rest of the program.
 #include "app/Subsystems_win.h"
+
+#include <ole2.h>
 
 #include "app/AppContext_win.h"
 #include "app/OptionRecord.h"
 #include "launcher/Openers.h"
 #include "launcher/ProgramLaunchExecutor_win.h"
+#include "minibrowser/MiniBrowserApp_win.h"
 
-bool CreateMiniBrowserFrame() { return true; }
-void DestroyMiniBrowserWindows() {}
+bool CreateMiniBrowserFrame()
+{
+    return MiniBrowserApp::Get().CreateMainFrame();
+}
 
-bool MiniBrowserExists() { return false; }
-std::string MiniBrowserCurrentAddress() { return std::string(); }
-void BringMiniBrowserToFront() {}
+void DestroyMiniBrowserWindows()
+{
+    MiniBrowserApp::Get().DestroyAll();
+}
 
-void ShowInMiniBrowser(const char* address, int)
+bool MiniBrowserExists()
+{
+    return MiniBrowserApp::Get().Opened();
+}
+
+std::string MiniBrowserCurrentAddress()
+{
+    return MiniBrowserApp::Get().CurrentAddress();
+}
+
+void BringMiniBrowserToFront()
+{
+    MiniBrowserApp::Get().Activate();
+}
+
+namespace {
+
+// Without a main frame (it could not be made, or the program is ending) an address meant for
+// the mini browser opens in the user's browser rather than nowhere.
+void OpenInUsersBrowser(const char* address)
 {
     Perform(LaunchBrowserWith(App().BrowserProgram, address ? address : "", BrowserShowMode(Options().StartBrowserMode)),
             ProgramExecutor());
+}
+
+} // namespace
+
+void ShowInMiniBrowser(const char* address, int cacheFlag)
+{
+    if (!MiniBrowserApp::Get().MainFrame()) {
+        OpenInUsersBrowser(address);
+        return;
+    }
+    MiniBrowserApp::Get().Show(address ? address : "", cacheFlag);
 }
 
 void OpenMiniBrowserHome()
@@ -28,5 +62,9 @@ void OpenMiniBrowserHome()
 
 void ShowInNewMiniBrowser(const char* address)
 {
-    ShowInMiniBrowser(address, 0);
+    if (!MiniBrowserApp::Get().MainFrame()) {
+        OpenInUsersBrowser(address);
+        return;
+    }
+    MiniBrowserApp::Get().OpenFurtherFrame(nullptr, address ? address : "");
 }

@@ -611,6 +611,44 @@
 
 // ==== end of options sheet ====
 
+// ==== Mini browser (minibrowser/) ====
+#define IDB_MINIBROWSER_TOOLBAR     179   // thirteen 17 x 17 tool bar images, magenta ground
+#define IDR_MINIBROWSER_MENU        180   // the tool bar's drop-down menus: Font, Favorites, NewPage, WebAlert
+#define IDB_MINIBROWSER_TOOLBAR_HOT 184   // the same images under the mouse
+// Commands of the tool bar and the frame.
+#define ID_MB_BACK                  2024
+#define ID_MB_STOP                  2026
+#define ID_MB_REFRESH               2027
+#define ID_MB_HOME                  2028
+#define ID_MB_SEARCH                2029
+#define ID_MB_FORWARD               2030
+#define ID_MB_FONT_MENU             2036
+#define ID_MB_FAVORITES_MENU        2037
+#define ID_MB_DEFAULT_BROWSER       2038
+#define ID_MB_CLOSE                 2039
+#define ID_MB_NEW_WINDOW_MENU       2040
+#define ID_MB_LAUNCHER              2041
+#define ID_MB_WEBALERT_MENU         2042
+#define ID_MB_PRINT                 57607 // the print command every program knows
+#define ID_MB_ZOOM_LARGEST          32794 // ... to 32798, zoom 4 to 0
+#define ID_MB_ZOOM_LARGE            32795
+#define ID_MB_ZOOM_MEDIUM           32796
+#define ID_MB_ZOOM_SMALL            32797
+#define ID_MB_ZOOM_SMALLEST         32798
+#define ID_MB_NEW_BLANK             32801 // ... to 32804, new-window choices 0 to 3
+#define ID_MB_NEW_CURRENT           32802
+#define ID_MB_NEW_HOME              32803
+#define ID_MB_NEW_CLIPBOARD         32804
+#define ID_MB_ADD_FAVORITE          32809
+#define ID_MB_ORGANIZE_FAVORITES    32810
+#define ID_MB_ADD_WEBALERT          32820
+#define ID_MB_CHECK_LINKS           32821
+#define ID_MB_OPEN_WEBALERT         32822
+// Children of the tool bar.
+#define IDC_MB_PROGRESS             1000
+#define IDC_MB_ADDRESS              1001
+// ==== end of mini browser ====
+
 // ==== Launcher, translator and application core: later additions ====
 
 // ==== end of later additions ====

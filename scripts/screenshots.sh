@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the program's windows for the documentation, English and French, written under
-# docs/. Usage: scripts/screenshots.sh [launcher|monitor|compare|options ...]
+# docs/. Usage: scripts/screenshots.sh [launcher|monitor|compare|options|minibrowser ...]
 # (all of them without an argument). Builds the picture programs, runs each under Wine in a
 # virtual desktop (which draws window frames and a taskbar as Windows does) in a fresh test
 # prefix on a display of its own, and turns their BMP files into PNG (ImageMagick).
@@ -15,11 +15,12 @@ program_of() {
     monitor) echo "monitor_screenshots.exe {out}|1280x800" ;;
     compare) echo "compare_screenshots.exe {out}|840x480" ;;
     options) echo "options_screenshots.exe {out}|1280x800" ;;
+    minibrowser) echo "minibrowser_screenshots.exe {out}|1280x800" ;;
     *) echo "unknown pictures: $1" >&2; exit 2 ;;
   esac
 }
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(launcher monitor compare options)
+[ ${#names[@]} -gt 0 ] || names=(launcher monitor compare options minibrowser)
 
 if [ -z "${QV_WIN32_BIN:-}" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null

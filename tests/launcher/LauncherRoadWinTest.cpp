@@ -425,7 +425,9 @@ protected:
         std::string buttons;
         for (HWND w : wt::WindowsOfProcess(processId_)) {
             const std::string cls = ClassOf(w);
-            if (w != main_ && cls != "IME" && cls != "ComboLBox" && cls != "#32768" && !GetWindow(w, GW_OWNER))
+            // Hidden windows (the mini browser's frame waits hidden) have no button.
+            if (w != main_ && IsWindowVisible(w) && cls != "IME" && cls != "ComboLBox" && cls != "#32768" &&
+                !GetWindow(w, GW_OWNER))
                 buttons += cls + " \"" + TextOf(w) + "\"; ";
         }
         return buttons;
