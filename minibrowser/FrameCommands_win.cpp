@@ -106,20 +106,7 @@ void MiniBrowserFrame::OpenNewWindow(int choice)
 
 void MiniBrowserFrame::OpenInDefaultBrowser()
 {
-    std::string address;
-    if (IWebBrowser2* browser = host_.Browser()) {
-        BSTR url = nullptr;
-        if (SUCCEEDED(browser->get_LocationURL(&url)) && url) {
-            int bytes = WideCharToMultiByte(CP_ACP, 0, url, -1, nullptr, 0, nullptr, nullptr);
-            if (bytes > 1) {
-                address.resize(static_cast<std::size_t>(bytes));
-                WideCharToMultiByte(CP_ACP, 0, url, -1, &address[0], bytes, nullptr, nullptr);
-                address.resize(static_cast<std::size_t>(bytes - 1));
-            }
-        }
-        if (url)
-            SysFreeString(url);
-    }
+    std::string address = ControlAddress();
     if (address.empty())
         address = currentAddress_;
     if (address.empty())

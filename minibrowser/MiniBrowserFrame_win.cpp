@@ -245,8 +245,11 @@ LRESULT MiniBrowserFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 std::string MiniBrowserFrame::PageAddress() const
 {
-    if (!currentAddress_.empty())
-        return currentAddress_;
+    return currentAddress_.empty() ? ControlAddress() : currentAddress_;
+}
+
+std::string MiniBrowserFrame::ControlAddress() const
+{
     std::string address;
     if (IWebBrowser2* browser = host_.Browser()) {
         BSTR url = nullptr;

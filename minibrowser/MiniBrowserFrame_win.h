@@ -45,6 +45,8 @@ public:
 
     // The address of the page: the current one, else what the control reports.
     std::string PageAddress() const;
+    // The address the control itself reports (the attempted one under Wine); empty without one.
+    std::string ControlAddress() const;
     void SetCurrentAddress(const std::string& address);
     void SetOnTop(bool onTop);
     void ApplyOnTop();
